@@ -1,0 +1,47 @@
+#include "emoji/picture_button.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include <span>
+
+#include "emoji/png_picture.h"
+
+namespace quillmark {
+
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureButton::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureButton::paintEvent(QPaintEvent* /*event*/) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.setClipRect(rect());
+  painter.drawPixmap(0, 0, picture_);
+}
+
+bool PictureButton::hitButton(const QPoint& position) const { return rect().contains(position); }
+
+QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {
+  QFile file(resourcePath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  const std::optional<Bitmap> bitmap = DecodePngPicture(
+      std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                static_cast<std::size_t>(bytes.size())),
+      Rgb{static_cast<std::uint8_t>(background.red()), static_cast<std::uint8_t>(background.green()),
+          static_cast<std::uint8_t>(background.blue())});
+  if (!bitmap) return {};
+  const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width,
+                     bitmap->height, bitmap->width * 4, QImage::Format_RGB32);
+  return QPixmap::fromImage(image.copy());
+}
+
+}  // namespace quillmark

@@ -1,1 +1,9 @@
-int main() { return 0; }
+#include <QApplication>
+
+#include "shell/application.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  quillmark::DescribeApplication(application);
+  return quillmark::RunQuillmark(application, quillmark::MainWindowDescription());
+}

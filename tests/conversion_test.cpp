@@ -80,7 +80,7 @@ TEST(TextConversion, GbkAwkwardCorners) {
                                  Bytes({0xA1, 0x40})}) {
     const std::u16string units = GbkToUnits(gbk);
     ASSERT_EQ(units.size(), 1u) << Hex(gbk);
-    EXPECT_TRUE(units[0] >= 0xE000 && units[0] <= 0xF8FF) << Hex(gbk) << " -> " << units[0];
+    EXPECT_TRUE(units[0] >= 0xE000 && units[0] <= 0xF8FF) << Hex(gbk) << " -> " << static_cast<int>(units[0]);
     EXPECT_EQ(Hex(Utf8ToGbk(GbkToUtf8(gbk))), Hex(gbk));
   }
 }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "text/conversion.h"
+
+// The 120 emoji of the palette: their codes, buttons, sets and grid places.
+namespace quillmark {
+
+enum class EmojiSet { AlwaysShown, MessageOnly, CommentOnly };
+
+struct Emoji {
+  int number;               // 1 to 120
+  std::string_view label;   // UTF-8 in the source; the code is held in GBK
+  EmojiSet set;
+};
+
+inline constexpr int kEmojiCount = 120;
+inline constexpr int kEmojiSize = 24;
+
+struct GridPlace {
+  int left;
+  int top;
+};
+
+// All entries in number order.
+std::span<const Emoji> EmojiCatalogue();
+const Emoji& EmojiByNumber(int number);
+
+// "[" label "]" in GBK, the text a click inserts.
+const Text& EmojiCode(const Emoji& emoji);
+// "图形按钮" number "_" label, in UTF-8.
+std::string EmojiButtonName(const Emoji& emoji);
+// Top-left corner of the emoji's button in the main window's client area.
+GridPlace EmojiGridPlace(int number);
+
+// Numbers of a set in ascending order.
+std::vector<int> EmojiNumbersOf(EmojiSet set);
+
+}  // namespace quillmark

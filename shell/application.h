@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+#include <optional>
+
+#include "shell/main_window.h"
+#include "shell/operations.h"
+#include "shell/window_description.h"
+
+namespace quillmark {
+
+// The main window as start-up leaves it: created, configured, wired and shown.
+struct StartedWindow {
+  std::unique_ptr<MainWindow> window;
+  Operations* operations = nullptr;  // owned by the window
+};
+
+// Application-wide identity: name, version and maker.
+void DescribeApplication(QApplication& application);
+
+// Start-up up to the shown window. On a description that cannot be read or a
+// window that cannot be created it shows the fatal error and returns nothing.
+std::optional<StartedWindow> StartMainWindow(const WindowDescription& description);
+
+// The whole run: start-up, then the event loop until the window closes.
+// 0 after a close, -1 after a fatal start-up error.
+int RunQuillmark(QApplication& application, const WindowDescription& description);
+
+}  // namespace quillmark
