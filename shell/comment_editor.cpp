@@ -1,6 +1,8 @@
 #include "shell/comment_editor.h"
 
+#include <QClipboard>
 #include <QContextMenuEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
@@ -34,7 +36,9 @@ std::unique_ptr<QMenu> CommentEditorView::CreateChineseContextMenu() {
   menu->addSeparator();
   add(QStringLiteral("剪切"), writable && selected, &QsciScintilla::cut);
   add(QStringLiteral("复制"), selected, &QsciScintilla::copy);
-  add(QStringLiteral("粘贴"), writable && SendScintilla(QsciScintillaBase::SCI_CANPASTE) != 0, &QsciScintilla::paste);
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  const bool pasteable = clipboard != nullptr && clipboard->hasText();
+  add(QStringLiteral("粘贴"), writable && pasteable, &QsciScintilla::paste);
   add(QStringLiteral("删除"), writable && selected, &QsciScintilla::removeSelectedText);
   menu->addSeparator();
   menu->addAction(QStringLiteral("选择全部"), this, [this] { selectAll(true); });

@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -19,6 +20,14 @@ QString NameOf(std::string_view name) {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The window has no maximise function, whoever asks for it.
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  }
+  QWidget::changeEvent(event);
+}
 
 void MainWindow::AddControl(QWidget* control) { controls_.insert(control->objectName(), control); }
 

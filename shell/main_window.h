@@ -31,6 +31,9 @@ class MainWindow : public QWidget {
   // its screen, measured with the window's outer size.
   void MoveToScreenCentre();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   QHash<QString, QWidget*> controls_;
 };

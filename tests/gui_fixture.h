@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "shell/application.h"
+#include "shell/comment_editor.h"
+#include "shell/control_names.h"
+
+namespace quillmark::testing {
+
+// The real main window, started as the program starts it, shown and active.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::optional<StartedWindow> started = StartMainWindow(MainWindowDescription());
+    ASSERT_TRUE(started.has_value());
+    started_ = std::move(*started);
+    started_.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(started_.window.get()));
+  }
+
+  [[nodiscard]] MainWindow& Window() const { return *started_.window; }
+  [[nodiscard]] CommentEditor& Editor() const { return *started_.window->Editor(); }
+  [[nodiscard]] QWidget* ControlNamed(std::string_view name) const {
+    return started_.window->Control(name);
+  }
+
+ private:
+  StartedWindow started_;
+};
+
+}  // namespace quillmark::testing
