@@ -13,8 +13,8 @@ namespace quillmark {
 enum class EmojiSet { AlwaysShown, MessageOnly, CommentOnly };
 
 struct Emoji {
-  int number;               // 1 to 120
-  std::string_view label;   // UTF-8 in the source; the code is held in GBK
+  int number;              // 1 to 120
+  std::string_view label;  // UTF-8 in the source; the code is held in GBK
   EmojiSet set;
 };
 

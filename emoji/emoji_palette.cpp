@@ -29,7 +29,8 @@ void ApplyPaletteMode(const MainWindow& window) {
 void InsertEmoji(CommentEditor& editor, const Text& gbkCode) {
   editor.CommitComposition();
   const ByteSet utf8 = GbkToUtf8Bytes(gbkCode);
-  const std::string text(TextOf(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())));
+  const std::string text(
+      TextOf(std::string_view(reinterpret_cast<const char*>(utf8.data()), utf8.size())));
   editor.AddTextAtCaret(text, -1);
 }
 

@@ -33,14 +33,16 @@ QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background)
   QFile file(resourcePath);
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
-  const std::optional<Bitmap> bitmap = DecodePngPicture(
-      std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                static_cast<std::size_t>(bytes.size())),
-      Rgb{static_cast<std::uint8_t>(background.red()), static_cast<std::uint8_t>(background.green()),
-          static_cast<std::uint8_t>(background.blue())});
+  const std::optional<Bitmap> bitmap =
+      DecodePngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size())),
+                       Rgb{static_cast<std::uint8_t>(background.red()),
+                           static_cast<std::uint8_t>(background.green()),
+                           static_cast<std::uint8_t>(background.blue())});
   if (!bitmap) return {};
   const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width,
-                     bitmap->height, bitmap->width * 4, QImage::Format_RGB32);
+                     bitmap->height, static_cast<qsizetype>(bitmap->width) * 4,
+                     QImage::Format_RGB32);
   return QPixmap::fromImage(image.copy());
 }
 

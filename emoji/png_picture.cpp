@@ -90,7 +90,8 @@ std::optional<Bitmap> DecodePngPicture(std::span<const std::uint8_t> png, Rgb ba
   }
   std::vector<std::uint8_t> rgba(static_cast<std::size_t>(width) * height * 4);
   std::vector<png_bytep> rows(height);
-  for (png_uint_32 y = 0; y < height; ++y) rows[y] = rgba.data() + static_cast<std::size_t>(y) * width * 4;
+  for (png_uint_32 y = 0; y < height; ++y)
+    rows[y] = rgba.data() + static_cast<std::size_t>(y) * width * 4;
   if (!ReadRows(reader, rows.data())) return std::nullopt;
 
   Bitmap bitmap{static_cast<int>(width), static_cast<int>(height), {}};

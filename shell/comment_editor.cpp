@@ -1,13 +1,13 @@
 #include "shell/comment_editor.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMimeData>
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QMenu>
-#include <Qsci/qsciscintillabase.h>
+#include <QMimeData>
 
 namespace quillmark {
 namespace {
@@ -27,12 +27,15 @@ std::unique_ptr<QMenu> CommentEditorView::CreateChineseContextMenu() {
   const bool writable = SendScintilla(QsciScintillaBase::SCI_GETREADONLY) == 0;
   const bool selected = SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEMPTY) == 0;
   auto menu = std::make_unique<QMenu>(this);
-  const auto add = [this, &menu](const QString& caption, bool enabled, void (QsciScintilla::*slot)()) {
+  const auto add = [this, &menu](const QString& caption, bool enabled,
+                                 void (QsciScintilla::*slot)()) {
     QAction* action = menu->addAction(caption, this, slot);
     action->setEnabled(enabled);
   };
-  add(QStringLiteral("撤消"), writable && SendScintilla(QsciScintillaBase::SCI_CANUNDO) != 0, &QsciScintilla::undo);
-  add(QStringLiteral("重复"), writable && SendScintilla(QsciScintillaBase::SCI_CANREDO) != 0, &QsciScintilla::redo);
+  add(QStringLiteral("撤消"), writable && SendScintilla(QsciScintillaBase::SCI_CANUNDO) != 0,
+      &QsciScintilla::undo);
+  add(QStringLiteral("重复"), writable && SendScintilla(QsciScintillaBase::SCI_CANREDO) != 0,
+      &QsciScintilla::redo);
   menu->addSeparator();
   add(QStringLiteral("剪切"), writable && selected, &QsciScintilla::cut);
   add(QStringLiteral("复制"), selected, &QsciScintilla::copy);
@@ -55,7 +58,8 @@ void CommentEditorView::inputMethodEvent(QInputMethodEvent* event) {
   QsciScintilla::inputMethodEvent(event);
 }
 
-CommentEditor::CommentEditor(QWidget* parent) : QWidget(parent), view_(new CommentEditorView(this)) {
+CommentEditor::CommentEditor(QWidget* parent)
+    : QWidget(parent), view_(new CommentEditorView(this)) {
   // Focus that reaches the frame, by Tab or otherwise, goes straight on to the
   // view and leaves its caret and selection as they were.
   setFocusProxy(view_);
@@ -92,7 +96,8 @@ void CommentEditor::ApplyCreationSettings() {
 }
 
 void CommentEditor::ConfigureCommentEditor() {
-  Send(QsciScintillaBase::SCI_SETMARGINTYPEN, kLineNumberMargin, QsciScintillaBase::SC_MARGIN_NUMBER);
+  Send(QsciScintillaBase::SCI_SETMARGINTYPEN, kLineNumberMargin,
+       QsciScintillaBase::SC_MARGIN_NUMBER);
   Send(QsciScintillaBase::SCI_SETMARGINWIDTHN, kLineNumberMargin, 20);
   // Qt names fonts in UTF-8 where the ANSI font functions took GBK; the face is
   // SimSun, or the CJK font that the system's font configuration puts in its place.
@@ -122,7 +127,8 @@ void CommentEditor::AddTextAtCaret(std::string_view text, long length) {
   const std::string terminated(TextOf(text));
   auto count = static_cast<long>(terminated.size());
   if (length != -1 && length <= count) count = length;
-  view_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<uintptr_t>(count), terminated.c_str());
+  view_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<uintptr_t>(count),
+                       terminated.c_str());
 }
 
 void CommentEditor::CommitComposition() {

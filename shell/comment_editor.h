@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QWidget>
 #include <Qsci/qsciscintilla.h>
+#include <QWidget>
 
 #include <memory>
 #include <string_view>

@@ -4,9 +4,7 @@
 
 namespace quillmark {
 
-QString FatalErrorText(const QString& error) {
-  return QStringLiteral("运行时出错!\n") + error;
-}
+QString FatalErrorText(const QString& error) { return QStringLiteral("运行时出错!\n") + error; }
 
 void ShowFatalError(const QString& error) {
   QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), FatalErrorText(error),

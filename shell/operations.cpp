@@ -22,6 +22,8 @@ void Operations::ContactCustomerService() {}
 
 void Operations::ApplyPaletteMode() { quillmark::ApplyPaletteMode(window_); }
 
-void Operations::InsertEmoji(const Text& gbkCode) { quillmark::InsertEmoji(*window_.Editor(), gbkCode); }
+void Operations::InsertEmoji(const Text& gbkCode) {
+  quillmark::InsertEmoji(*window_.Editor(), gbkCode);
+}
 
 }  // namespace quillmark

@@ -51,7 +51,8 @@ QWidget* MakeLabel(const ElementRecord& record, QWidget* parent, bool wraps) {
 
 QWidget* MakePictureButton(const ElementRecord& record, QWidget* parent, const QColor& background) {
   auto* button = new PictureButton(parent);
-  button->SetPicture(LoadButtonPicture(QString::fromStdString(record.properties.picture), background));
+  button->SetPicture(
+      LoadButtonPicture(QString::fromStdString(record.properties.picture), background));
   if (record.properties.emojiNumber != 0) {
     button->setAccessibleName(
         QString::fromUtf8(EmojiByNumber(record.properties.emojiNumber).label.data()));

@@ -76,9 +76,9 @@ std::vector<ElementRecord> SidePanelAndEditor() {
   add(Control(12, PushButton, names::kExportButton, kSidePanelId, 8, 215, 144, 46), "导出TXT文本",
       true)
       ->events = {On(EventKind::Click, Operation::ExportComment)};
-  ElementRecord* customerService = add(
-      Control(13, PictureButton, names::kCustomerServiceButton, kSidePanelId, 40, 271, 77, 22), "",
-      false);
+  ElementRecord* customerService =
+      add(Control(13, PictureButton, names::kCustomerServiceButton, kSidePanelId, 40, 271, 77, 22),
+          "", false);
   customerService->properties.picture = ":/resources/customer_service.png";
   customerService->events = {On(EventKind::Click, Operation::ContactCustomerService)};
   return records;

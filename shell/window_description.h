@@ -41,10 +41,10 @@ struct EventBinding {
 };
 
 struct KindProperties {
-  std::string caption;     // UTF-8
-  bool checked = false;    // radio buttons and check boxes
-  std::string picture;     // resource path of a picture button's normal picture
-  int emojiNumber = 0;     // the catalogue entry of an emoji button
+  std::string caption;   // UTF-8
+  bool checked = false;  // radio buttons and check boxes
+  std::string picture;   // resource path of a picture button's normal picture
+  int emojiNumber = 0;   // the catalogue entry of an emoji button
 };
 
 struct ElementRecord {
@@ -72,7 +72,8 @@ inline constexpr int kWindowOuterHeight = 565;
 inline constexpr int kWindowFrameWidth = 3;
 inline constexpr int kWindowCaptionHeight = 23;
 inline constexpr int kClientWidth = kWindowOuterWidth - 2 * kWindowFrameWidth;
-inline constexpr int kClientHeight = kWindowOuterHeight - 2 * kWindowFrameWidth - kWindowCaptionHeight;
+inline constexpr int kClientHeight =
+    kWindowOuterHeight - 2 * kWindowFrameWidth - kWindowCaptionHeight;
 
 // The main window's description: the window first, then its controls.
 WindowDescription MainWindowDescription();

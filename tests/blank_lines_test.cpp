@@ -71,8 +71,9 @@ TEST(RemoveBlankLines, EveryShortTextFollowsTheByteRule) {
 
 TEST(RemoveBlankLines, ChineseTextsFollowTheByteRule) {
   // GBK pieces whose trail bytes could be mistaken for ASCII if split.
-  static const std::string kPieces[] = {
-      "\xCE\xA2", "\xD0\xA6", "\x81\x40", "\xFE\x7E", "\xA1\xA1", "[", "]", " ", "\r", "\n", "\r\n"};
+  static const std::string kPieces[] = {"\xCE\xA2", "\xD0\xA6", "\x81\x40", "\xFE\x7E",
+                                        "\xA1\xA1", "[",        "]",        " ",
+                                        "\r",       "\n",       "\r\n"};
   std::mt19937 random(936);
   std::uniform_int_distribution<std::size_t> pick(0, std::size(kPieces) - 1);
   std::uniform_int_distribution<int> length(0, 60);

@@ -1,6 +1,6 @@
+#include <Qsci/qsciscintillabase.h>
 #include <QClipboard>
 #include <QMenu>
-#include <Qsci/qsciscintillabase.h>
 
 #include "tests/gui_fixture.h"
 #include "tests/test_bytes.h"
@@ -138,15 +138,27 @@ TEST_F(CommentEditorTest, ChineseContextMenuFollowsTheDocumentState) {
   };
   using Items = std::vector<std::pair<QString, bool>>;
   QApplication::clipboard()->clear();
-  EXPECT_EQ(captionsAndStates(),
-            (Items{{"撤消", false}, {"重复", false}, {"-", true}, {"剪切", false}, {"复制", false},
-                   {"粘贴", false}, {"删除", false}, {"-", true}, {"选择全部", true}}));
+  EXPECT_EQ(captionsAndStates(), (Items{{"撤消", false},
+                                        {"重复", false},
+                                        {"-", true},
+                                        {"剪切", false},
+                                        {"复制", false},
+                                        {"粘贴", false},
+                                        {"删除", false},
+                                        {"-", true},
+                                        {"选择全部", true}}));
   Editor().SetText("some text");
   Select(0, 4);
   QApplication::clipboard()->setText(QStringLiteral("pasteable"));
-  EXPECT_EQ(captionsAndStates(),
-            (Items{{"撤消", true}, {"重复", false}, {"-", true}, {"剪切", true}, {"复制", true},
-                   {"粘贴", true}, {"删除", true}, {"-", true}, {"选择全部", true}}));
+  EXPECT_EQ(captionsAndStates(), (Items{{"撤消", true},
+                                        {"重复", false},
+                                        {"-", true},
+                                        {"剪切", true},
+                                        {"复制", true},
+                                        {"粘贴", true},
+                                        {"删除", true},
+                                        {"-", true},
+                                        {"选择全部", true}}));
   Send(Sci::SCI_UNDO);
   EXPECT_TRUE(captionsAndStates()[1].second) << "redo after an undo";
   Editor().SetText("some text");

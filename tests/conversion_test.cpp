@@ -76,11 +76,12 @@ TEST(TextConversion, GbkAwkwardCorners) {
   EXPECT_EQ(GbkToUtf8(Bytes({0x61, 0x81})), "a?") << "lone lead byte at the end";
   EXPECT_EQ(GbkToUtf8(Bytes({0x81, 0x20, 0x61})), "? a") << "invalid trail byte";
   // 0xFF and the user-defined areas map to private-use code points and back.
-  for (const std::string& gbk : {Bytes({0xFF}), Bytes({0xAA, 0xA1}), Bytes({0xF8, 0xFE}),
-                                 Bytes({0xA1, 0x40})}) {
+  for (const std::string& gbk :
+       {Bytes({0xFF}), Bytes({0xAA, 0xA1}), Bytes({0xF8, 0xFE}), Bytes({0xA1, 0x40})}) {
     const std::u16string units = GbkToUnits(gbk);
     ASSERT_EQ(units.size(), 1u) << Hex(gbk);
-    EXPECT_TRUE(units[0] >= 0xE000 && units[0] <= 0xF8FF) << Hex(gbk) << " -> " << static_cast<int>(units[0]);
+    EXPECT_TRUE(units[0] >= 0xE000 && units[0] <= 0xF8FF)
+        << Hex(gbk) << " -> " << static_cast<int>(units[0]);
     EXPECT_EQ(Hex(Utf8ToGbk(GbkToUtf8(gbk))), Hex(gbk));
   }
 }
@@ -94,8 +95,8 @@ TEST(TextConversion, InvalidUtf8GivesOneReplacementPerMaximalSubpart) {
 // A text made of random valid characters: ASCII, line breaks, GBK Chinese,
 // and (for UTF-8) characters outside the basic plane.
 std::string RandomUtf8(std::mt19937& random, bool withAstral) {
-  static const std::vector<std::string> kPieces = {
-      "a", "Z", " ", "\r\n", "\n", "\r", "微", "笑", "€", "é", "，", "\u3000", "强壮"};
+  static const std::vector<std::string> kPieces = {"a",  "Z", " ", "\r\n", "\n",     "\r",  "微",
+                                                   "笑", "€", "é", "，",   "\u3000", "强壮"};
   std::uniform_int_distribution<std::size_t> pick(0, kPieces.size() + (withAstral ? 1 : 0));
   std::uniform_int_distribution<int> length(0, 40);
   std::string text;

@@ -36,7 +36,8 @@ const ExpectedControl kControls[] = {
     {"分组框1", "QGroupBox", 496, 223, 168, 304, "", true, false, -1},
     {"单选框1_留言表情", "QRadioButton", 504, 231, 152, 27, "留言区表情", true, true, 1},
     {"单选框2_所有表情", "QRadioButton", 504, 260, 152, 27, "微信消息表情", false, true, 0},
-    {"标签1", "QLabel", 504, 296, 152, 27, "(部分表情不能在留言区显示，请注意使用）", true, false, -1},
+    {"标签1", "QLabel", 504, 296, 152, 27, "(部分表情不能在留言区显示，请注意使用）", true, false,
+     -1},
     {"按钮1_复制文本", "QPushButton", 504, 331, 72, 31, "复制留言", true, true, -1},
     {"按钮3_清空留言", "QPushButton", 577, 331, 72, 31, "清空留言", true, true, -1},
     {"透明标签1", "QLabel", 504, 374, 40, 24, "公众号：", true, false, -1},
@@ -96,7 +97,7 @@ TEST_F(MainWindowTest, EmojiButtonsStandInTheirGridPlaces) {
   // Row tops and first numbers of the palette, top row first.
   const int rowTops[] = {224, 258, 297, 337, 374, 416, 456, 496};
   const int rowFirst[] = {106, 1, 16, 31, 46, 61, 76, 91};
-  const std::set<int> messageOnly = {17, 25, 36, 44, 54, 59, 60, 62, 70, 72, 73, 74, 87,
+  const std::set<int> messageOnly = {17, 25, 36, 44, 54, 59, 60, 62,  70,  72,  73,  74,  87,
                                      88, 89, 91, 92, 97, 98, 99, 100, 101, 102, 103, 104, 105};
   int found = 0;
   for (int row = 0; row < 8; ++row) {
@@ -108,7 +109,8 @@ TEST_F(MainWindowTest, EmojiButtonsStandInTheirGridPlaces) {
       const QWidget* button = matches.front();
       SCOPED_TRACE(button->objectName().toStdString());
       EXPECT_EQ(button->parentWidget(), &Window());
-      EXPECT_EQ(button->geometry(), QRect((row >= 6 ? 16 : 15) + 32 * column, rowTops[row], 24, 24));
+      EXPECT_EQ(button->geometry(),
+                QRect((row >= 6 ? 16 : 15) + 32 * column, rowTops[row], 24, 24));
       EXPECT_EQ(button->isVisible(), messageOnly.count(number) == 0);
       EXPECT_TRUE(button->isEnabled());
       EXPECT_EQ(button->focusPolicy(), Qt::NoFocus);
@@ -230,7 +232,8 @@ TEST(WindowDescriptionCheck, FaultsAreFound) {
   EXPECT_NE(faultAfter([](auto& d) { d[20].left += 10; }).find("overlaps"), std::string::npos);
   EXPECT_NE(faultAfter([](auto& d) { d[1].top = 215; }).find("overlaps"), std::string::npos)
       << "the editor reaching into the palette";
-  EXPECT_EQ(faultAfter([](auto& d) { d.clear(); }), "the description does not begin with the window");
+  EXPECT_EQ(faultAfter([](auto& d) { d.clear(); }),
+            "the description does not begin with the window");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include "tests/gui_fixture.h"
 

@@ -89,7 +89,8 @@ int MultiByteToWideChar(unsigned codePage, std::uint32_t /*flags*/, const char* 
   UConverter* converter = ConverterFor(codePage);
   if (converter == nullptr || input == nullptr || inputLength == 0 || inputLength < -1) return 0;
   if (outputCapacity < 0 || (outputCapacity > 0 && output == nullptr)) return 0;
-  const auto length = inputLength == -1 ? static_cast<int32_t>(std::strlen(input) + 1) : inputLength;
+  const auto length =
+      inputLength == -1 ? static_cast<int32_t>(std::strlen(input) + 1) : inputLength;
   UErrorCode error = U_ZERO_ERROR;
   const int32_t written = ucnv_toUChars(converter, output, outputCapacity, input, length, &error);
   return ResultOf(written, error, outputCapacity == 0);

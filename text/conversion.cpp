@@ -117,7 +117,8 @@ std::u16string GbkToUnits(std::string_view text) {
 
 Text UnitsToGbk(std::u16string_view units) {
   if (units.empty()) return {};
-  const int size = WideCharToMultiByte(kGbkCodePage, 0, units.data(), AsInt(units.size()), nullptr, 0);
+  const int size =
+      WideCharToMultiByte(kGbkCodePage, 0, units.data(), AsInt(units.size()), nullptr, 0);
   Text gbk(static_cast<std::size_t>(std::max(size, 0)), '\0');
   WideCharToMultiByte(kGbkCodePage, 0, units.data(), AsInt(units.size()), gbk.data(), size);
   return gbk;

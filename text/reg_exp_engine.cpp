@@ -59,40 +59,57 @@ std::optional<RegExpMatches> Search(const RegExpEngine& engine, const std::u16st
   return matches;
 }
 
+bool IsDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
+
+// Expands "$n" or "$nn" at the start of `digits` (the text after the "$"); the
+// two-digit form only where the pattern has that many groups. Returns the units
+// used, 0 when no group of the pattern is named.
+std::size_t ExpandGroup(std::u16string& out, std::u16string_view digits, const RegExpMatch& match) {
+  if (digits.empty() || !IsDigit(digits[0])) return 0;
+  const std::size_t groups = match.submatches.size();
+  std::size_t group = digits[0] - u'0';
+  std::size_t used = 1;
+  if (digits.size() > 1 && IsDigit(digits[1]) && group * 10 + (digits[1] - u'0') <= groups) {
+    group = group * 10 + (digits[1] - u'0');
+    used = 2;
+  }
+  if (group == 0 || group > groups) return 0;
+  out += match.submatches[group - 1].value;
+  return used;
+}
+
+// Expands the sequence that follows a "$" of the replacement. Returns the units
+// used, 0 when the "$" stands for itself.
+std::size_t ExpandDollar(std::u16string& out, std::u16string_view rest,
+                         const std::u16string& subject, const RegExpMatch& match) {
+  if (rest.empty()) return 0;
+  const auto matchStart = static_cast<std::size_t>(match.firstIndex);
+  switch (rest[0]) {
+    case u'$':
+      out += u'$';
+      return 1;
+    case u'&':
+      out += match.value;
+      return 1;
+    case u'`':
+      out.append(subject, 0, matchStart);
+      return 1;
+    case u'\'':
+      out.append(subject, matchStart + match.value.size());
+      return 1;
+    default:
+      return ExpandGroup(out, rest, match);
+  }
+}
+
 // Appends the replacement for one match, expanding its $ sequences.
-void AppendExpanded(std::u16string& out, const std::u16string& replacement,
+void AppendExpanded(std::u16string& out, std::u16string_view replacement,
                     const std::u16string& subject, const RegExpMatch& match) {
-  const auto matchEnd = static_cast<std::size_t>(match.firstIndex) + match.value.size();
   for (std::size_t i = 0; i < replacement.size(); ++i) {
-    const char16_t unit = replacement[i];
-    const char16_t next = i + 1 < replacement.size() ? replacement[i + 1] : u'\0';
-    if (unit != u'$' || next == u'\0') {
-      out += unit;
-    } else if (next == u'$') {
-      out += u'$', ++i;
-    } else if (next == u'&') {
-      out += match.value, ++i;
-    } else if (next == u'`') {
-      out.append(subject, 0, static_cast<std::size_t>(match.firstIndex)), ++i;
-    } else if (next == u'\'') {
-      out.append(subject, matchEnd), ++i;
-    } else if (next >= u'0' && next <= u'9') {
-      std::size_t group = next - u'0';
-      std::size_t used = 1;
-      const char16_t third = i + 2 < replacement.size() ? replacement[i + 2] : u'\0';
-      if (third >= u'0' && third <= u'9' && group * 10 + (third - u'0') <= match.submatches.size()) {
-        group = group * 10 + (third - u'0');
-        used = 2;
-      }
-      if (group == 0 || group > match.submatches.size()) {
-        out += unit;  // not a group of this pattern: taken literally
-      } else {
-        out += match.submatches[group - 1].value;
-        i += used;
-      }
-    } else {
-      out += unit;
-    }
+    const std::size_t used =
+        replacement[i] == u'$' ? ExpandDollar(out, replacement.substr(i + 1), subject, match) : 0;
+    if (used == 0) out += replacement[i];
+    i += used;
   }
 }
 
