@@ -8,7 +8,10 @@
 #include "shell/window_keys.h"
 
 // Resources built into a static library are registered by hand.
-static void InitialiseResources() { Q_INIT_RESOURCE(resources); }
+static void InitialiseResources() {
+  Q_INIT_RESOURCE(resources);
+  Q_INIT_RESOURCE(pictures);
+}
 
 namespace quillmark {
 namespace {
