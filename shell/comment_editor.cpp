@@ -127,8 +127,11 @@ void CommentEditor::AddTextAtCaret(std::string_view text, long length) {
   const std::string terminated(TextOf(text));
   auto count = static_cast<long>(terminated.size());
   if (length != -1 && length <= count) count = length;
+  // Its own undo step: Scintilla would otherwise merge adjacent insertions.
+  Send(QsciScintillaBase::SCI_BEGINUNDOACTION);
   view_->SendScintilla(QsciScintillaBase::SCI_ADDTEXT, static_cast<uintptr_t>(count),
                        terminated.c_str());
+  Send(QsciScintillaBase::SCI_ENDUNDOACTION);
 }
 
 void CommentEditor::CommitComposition() {
