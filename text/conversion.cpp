@@ -6,6 +6,8 @@
 namespace quillmark {
 namespace {
 
+int AsInt(std::size_t size) { return static_cast<int>(std::min<std::size_t>(size, INT32_MAX)); }
+
 ByteSet BytesOf(std::u16string_view units) {
   ByteSet bytes(units.size() * 2);
   for (std::size_t i = 0; i < units.size(); ++i) {
@@ -23,7 +25,53 @@ std::u16string UnitsOf(std::span<const std::uint8_t> bytes) {
   return units;
 }
 
-int AsInt(std::size_t size) { return static_cast<int>(std::min<std::size_t>(size, INT32_MAX)); }
+std::u16string_view BeforeFirstZeroUnit(std::u16string_view units) {
+  return units.substr(
+      0, static_cast<std::size_t>(BoundedStringLength(units.data(), AsInt(units.size()))));
+}
+
+// Units of `content` in a code page, not counting a terminator.
+std::size_t UnitsNeeded(unsigned codePage, std::string_view content) {
+  if (content.empty()) return 0;
+  return static_cast<std::size_t>(
+      MultiByteToWideChar(codePage, 0, content.data(), AsInt(content.size()), nullptr, 0));
+}
+
+// The text's units in one pass: no code page gives more units than bytes.
+std::u16string DecodeText(std::string_view text, unsigned codePage) {
+  const std::string_view content = TextOf(text);
+  std::u16string units(content.size(), u'\0');
+  if (content.empty()) return units;
+  const int written = MultiByteToWideChar(codePage, 0, content.data(), AsInt(content.size()),
+                                          units.data(), AsInt(units.size()));
+  units.resize(static_cast<std::size_t>(written));
+  return units;
+}
+
+// The units up to the first zero unit as a text in `codePage`, in one pass
+// into a buffer that holds the longest possible result. (Twice the ANSI measure
+// would not always do: U+20AC is one GBK byte, 80, and three UTF-8 bytes.)
+Text EncodeUnits(std::u16string_view allUnits, unsigned codePage) {
+  const std::u16string_view units = BeforeFirstZeroUnit(allUnits);
+  if (units.empty()) return {};
+  const std::size_t longest = units.size() * (codePage == kUtf8CodePage ? 3 : 2);
+  Text text(longest, '\0');
+  const int written = WideCharToMultiByte(codePage, 0, units.data(), AsInt(units.size()),
+                                          text.data(), AsInt(longest));
+  text.resize(static_cast<std::size_t>(written));
+  return text;
+}
+
+// The UTF-16 byte set of a text: its units, a zero unit, and as many further
+// zero units as the ANSI measure has beyond what the code page needed. Where
+// that measure falls short (invalid UTF-8 such as C0 80: one GBK pair but two
+// U+FFFD), the set is sized by the need instead, so nothing is cut off.
+ByteSet UnitsWithMeasuredTerminator(std::string_view text, unsigned codePage) {
+  std::u16string units = DecodeText(text, codePage);
+  const std::size_t measure = UnitsNeeded(kAnsiCodePage, TextOf(text)) + 1;
+  units.resize(std::max(measure, units.size() + 1), u'\0');
+  return BytesOf(units);
+}
 
 struct StagingBlock {
   std::unique_ptr<char[]> bytes;
@@ -45,18 +93,13 @@ StagingBlock EncodeToHeapBlock(const char16_t* units, int count, unsigned codePa
 std::string_view TextOf(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 ByteSet GbkToUtf16(std::string_view text) {
-  const std::string terminated(TextOf(text));
-  if (terminated.empty()) return {};
-  const int size = MultiByteToWideChar(kAnsiCodePage, 0, terminated.c_str(), -1, nullptr, 0);
-  std::u16string units(static_cast<std::size_t>(size), u'\0');
-  MultiByteToWideChar(kGbkCodePage, 0, terminated.c_str(), -1, units.data(), size);
-  return BytesOf(units);
+  if (TextOf(text).empty()) return {};
+  return UnitsWithMeasuredTerminator(text, kGbkCodePage);
 }
 
 ByteSet Utf16ToUtf8Bytes(std::span<const std::uint8_t> bytes) {
   const std::u16string units = UnitsOf(bytes);
-  const int limit = AsInt(units.size());
-  const int count = BoundedStringLength(units.data(), limit);
+  const int count = BoundedStringLength(units.data(), AsInt(units.size()));
   const StagingBlock block = EncodeToHeapBlock(units.data(), count, kUtf8CodePage);
   if (block.bytes == nullptr) return {};
   return ByteSet(block.bytes.get(), block.bytes.get() + block.size);
@@ -65,63 +108,25 @@ ByteSet Utf16ToUtf8Bytes(std::span<const std::uint8_t> bytes) {
 ByteSet GbkToUtf8Bytes(std::string_view text) { return Utf16ToUtf8Bytes(GbkToUtf16(text)); }
 
 ByteSet TextToUtf16(std::string_view text, unsigned codePage) {
-  const std::string terminated(TextOf(text));
-  // The units are counted in the ANSI code page whatever the code page asked for.
-  // Where that count falls short of what `codePage` needs (invalid UTF-8 such as
-  // C0 80, one GBK pair but two U+FFFD), the need is used, so nothing is cut off.
-  const int measure = MultiByteToWideChar(kAnsiCodePage, 0, terminated.c_str(), -1, nullptr, 0);
-  std::u16string units(static_cast<std::size_t>(measure), u'\0');
-  if (MultiByteToWideChar(codePage, 0, terminated.c_str(), -1, units.data(), measure) == 0) {
-    const int need = MultiByteToWideChar(codePage, 0, terminated.c_str(), -1, nullptr, 0);
-    if (need > measure) {
-      units.assign(static_cast<std::size_t>(need), u'\0');
-      MultiByteToWideChar(codePage, 0, terminated.c_str(), -1, units.data(), need);
-    }
-  }
-  return BytesOf(units);
+  return UnitsWithMeasuredTerminator(text, codePage);
 }
 
 Text Utf16ToText(std::span<const std::uint8_t> bytes, unsigned codePage) {
-  std::u16string units = UnitsOf(bytes);
-  units.resize(static_cast<std::size_t>(BoundedStringLength(units.data(), AsInt(units.size()))));
-  if (units.empty()) return {};
-  const int measure = WideCharToMultiByte(kAnsiCodePage, 0, units.c_str(), -1, nullptr, 0);
-  // Twice the ANSI measure holds any UTF-8 result but one: U+20AC is a single
-  // GBK byte (80) and three UTF-8 bytes, so a run of euro signs needs more.
-  int capacity = 2 * measure;
-  Text buffer(static_cast<std::size_t>(capacity), ' ');
-  if (WideCharToMultiByte(codePage, 0, units.c_str(), -1, buffer.data(), capacity) == 0) {
-    const int need = WideCharToMultiByte(codePage, 0, units.c_str(), -1, nullptr, 0);
-    if (need > capacity) {
-      capacity = need;
-      buffer.assign(static_cast<std::size_t>(capacity), ' ');
-      WideCharToMultiByte(codePage, 0, units.c_str(), -1, buffer.data(), capacity);
-    }
-  }
-  return Text(TextOf(buffer));
+  return EncodeUnits(UnitsOf(bytes), codePage);
 }
 
+// The composed conversions skip the byte-set form: its extra zero units end
+// at the first zero unit anyway.
 Text Utf8ToGbk(std::string_view text) {
-  return Utf16ToText(TextToUtf16(text, kUtf8CodePage), kGbkCodePage);
+  return EncodeUnits(DecodeText(text, kUtf8CodePage), kGbkCodePage);
 }
 
 Text GbkToUtf8(std::string_view text) {
-  return Utf16ToText(TextToUtf16(text, kGbkCodePage), kUtf8CodePage);
+  return EncodeUnits(DecodeText(text, kGbkCodePage), kUtf8CodePage);
 }
 
-std::u16string GbkToUnits(std::string_view text) {
-  std::u16string units = UnitsOf(GbkToUtf16(text));
-  if (!units.empty()) units.pop_back();  // the terminating zero unit
-  return units;
-}
+std::u16string GbkToUnits(std::string_view text) { return DecodeText(text, kGbkCodePage); }
 
-Text UnitsToGbk(std::u16string_view units) {
-  if (units.empty()) return {};
-  const int size =
-      WideCharToMultiByte(kGbkCodePage, 0, units.data(), AsInt(units.size()), nullptr, 0);
-  Text gbk(static_cast<std::size_t>(std::max(size, 0)), '\0');
-  WideCharToMultiByte(kGbkCodePage, 0, units.data(), AsInt(units.size()), gbk.data(), size);
-  return gbk;
-}
+Text UnitsToGbk(std::u16string_view units) { return EncodeUnits(units, kGbkCodePage); }
 
 }  // namespace quillmark

@@ -9,8 +9,9 @@ std::shared_ptr<RegExpEngine> MakeEngine() { return std::make_shared<RegExpEngin
 
 RegExpEngineFactory currentFactory = MakeEngine;
 
+// A read-only view of the text, without copying it.
 icu::UnicodeString UnicodeOf(const std::u16string& text) {
-  return icu::UnicodeString(text.data(), static_cast<int32_t>(text.size()));
+  return icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size()));
 }
 
 std::u16string Utf16Of(const icu::UnicodeString& text) {
@@ -123,10 +124,15 @@ std::optional<std::u16string> RegExpEngine::Replace(const std::u16string& subjec
                                                     const std::u16string& replacement) const {
   const std::optional<RegExpMatches> matches = Search(*this, subject);
   if (!matches) return std::nullopt;
+  return ReplaceMatches(subject, *matches, replacement);
+}
+
+std::u16string ReplaceMatches(const std::u16string& subject, const RegExpMatches& matches,
+                              const std::u16string& replacement) {
   std::u16string result;
   result.reserve(subject.size());
   std::size_t copied = 0;
-  for (const RegExpMatch& match : *matches) {
+  for (const RegExpMatch& match : matches) {
     result.append(subject, copied, static_cast<std::size_t>(match.firstIndex) - copied);
     AppendExpanded(result, replacement, subject, match);
     copied = static_cast<std::size_t>(match.firstIndex) + match.value.size();

@@ -40,6 +40,10 @@ class RegExpEngine {
                                         const std::u16string& replacement) const;
 };
 
+// The subject with the given matches of it replaced, as RegExpEngine::Replace does.
+std::u16string ReplaceMatches(const std::u16string& subject, const RegExpMatches& matches,
+                              const std::u16string& replacement);
+
 // Makes the engine for each search; a test may make it fail to exist, as an
 // engine that cannot be created does. Returns the factory it replaced.
 using RegExpEngineFactory = std::shared_ptr<RegExpEngine> (*)();

@@ -57,6 +57,10 @@ Text RegExpObject::GetPattern() const {
 
 Text RegExpObject::Replace(std::string_view replacement) const {
   if (engine_ == nullptr) return {};
+  // The engine would search the same subject with the same pattern again; the
+  // matches of that search are at hand.
+  if (matches_ != nullptr)
+    return UnitsToGbk(ReplaceMatches(subject_, *matches_, GbkToUnits(replacement)));
   const std::optional<std::u16string> replaced =
       engine_->Replace(subject_, GbkToUnits(replacement));
   return replaced ? UnitsToGbk(*replaced) : Text();

@@ -1,0 +1,124 @@
+#include "text/gbk_tables.h"
+
+#include <string>
+
+#include "text/icu_converters.h"
+
+namespace quillmark {
+namespace {
+
+bool IsLeadByte(std::uint8_t byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsTrailByte(std::uint8_t byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
+bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+std::u16string DecodeWithIcu(UConverter* converter, const std::string& bytes) {
+  std::u16string units(bytes.size() + 1, u'\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length = ucnv_toUChars(converter, units.data(), static_cast<int32_t>(units.size()),
+                                       bytes.data(), static_cast<int32_t>(bytes.size()), &error);
+  units.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
+  return units;
+}
+
+std::string EncodeWithIcu(UConverter* converter, const std::u16string& units) {
+  std::string bytes(units.size() * 4 + 1, '\0');
+  UErrorCode error = U_ZERO_ERROR;
+  const int32_t length =
+      ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()), units.data(),
+                      static_cast<int32_t>(units.size()), &error);
+  bytes.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
+  return bytes;
+}
+
+}  // namespace
+
+const GbkTables& GbkTables::Get() {
+  static const GbkTables tables;
+  return tables;
+}
+
+GbkTables::GbkTables() : pairs_(126 * kTrailsPerLead, u'?'), encoded_(0x10000, '?') {
+  const Converter converter = OpenGbkConverter();
+  if (converter == nullptr) return;
+
+  for (int byte = 0; byte < 256; ++byte) {
+    if (IsLeadByte(static_cast<std::uint8_t>(byte))) continue;
+    const std::u16string unit =
+        DecodeWithIcu(converter.get(), std::string(1, static_cast<char>(byte)));
+    single_[static_cast<std::size_t>(byte)] = unit.size() == 1 ? unit[0] : u'?';
+  }
+
+  // Every pair decodes to exactly one unit, a mapping or "?", so one call
+  // decodes them all in order.
+  std::string allPairs;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      allPairs += static_cast<char>(lead);
+      allPairs += static_cast<char>(IsTrailByte(static_cast<std::uint8_t>(trail)) ? trail : 0x40);
+    }
+  }
+  const std::u16string decoded = DecodeWithIcu(converter.get(), allPairs);
+  if (decoded.size() == pairs_.size()) {
+    pairs_.assign(decoded.begin(), decoded.end());
+  }
+
+  // Units are encoded one call per block of the same byte length; a unit
+  // that needs ICU's "?" gives that mark.
+  for (std::uint32_t unit = 0; unit < 0x10000; ++unit) {
+    const auto value = static_cast<char16_t>(unit);
+    if (IsSurrogate(value)) continue;
+    const std::string bytes = EncodeWithIcu(converter.get(), std::u16string(1, value));
+    if (bytes.size() == 1) {
+      encoded_[unit] = static_cast<std::uint8_t>(bytes[0]);
+    } else if (bytes.size() == 2) {
+      encoded_[unit] = static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[0]) << 8 |
+                                                  static_cast<std::uint8_t>(bytes[1]));
+    }
+  }
+}
+
+std::size_t GbkTables::Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const {
+  const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  const auto* end = at + bytes.size();
+  std::size_t needed = 0;
+  while (at < end) {
+    char16_t unit = single_[*at];
+    if (IsLeadByte(*at)) {
+      const bool paired = at + 1 < end && IsTrailByte(at[1]);
+      unit =
+          paired
+              ? pairs_[static_cast<std::size_t>((at[0] - 0x81) * kTrailsPerLead + (at[1] - 0x40))]
+              : u'?';
+      at += paired ? 1 : 0;
+    }
+    ++at;
+    if (needed < capacity) out[needed] = unit;
+    ++needed;
+  }
+  return needed;
+}
+
+std::size_t GbkTables::Encode(std::u16string_view units, char* out, std::size_t capacity) const {
+  if (capacity == 0) {
+    std::size_t needed = 0;
+    for (const char16_t unit : units) needed += encoded_[unit] > 0xFF ? 2 : 1;
+    return needed;
+  }
+  std::size_t needed = 0;
+  for (const char16_t unit : units) {
+    const std::uint16_t value = encoded_[unit];
+    if (value > 0xFF) {
+      if (needed + 1 < capacity) {
+        out[needed] = static_cast<char>(value >> 8);
+        out[needed + 1] = static_cast<char>(value & 0xFF);
+      }
+      needed += 2;
+    } else {
+      if (needed < capacity) out[needed] = static_cast<char>(value);
+      ++needed;
+    }
+  }
+  return needed;
+}
+
+}  // namespace quillmark

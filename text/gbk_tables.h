@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace quillmark {
+
+// Code page 936 as lookup tables, read once from ICU's converter: the same
+// bytes and units as converting with it, without its per-call overhead.
+class GbkTables {
+ public:
+  static const GbkTables& Get();
+
+  // Both write at most `capacity` elements and return how many the whole input
+  // needs, so that a call with no room measures.
+  std::size_t Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const;
+  std::size_t Encode(std::u16string_view units, char* out, std::size_t capacity) const;
+
+ private:
+  GbkTables();
+
+  static constexpr int kTrailsPerLead = 0xFF - 0x40;  // trail bytes 40 to FE
+
+  std::array<char16_t, 256> single_{};
+  std::vector<char16_t> pairs_;         // by (lead - 81) and (trail - 40)
+  std::vector<std::uint16_t> encoded_;  // by unit: a byte, or lead << 8 | trail
+};
+
+}  // namespace quillmark
