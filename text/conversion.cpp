@@ -37,29 +37,56 @@ std::size_t UnitsNeeded(unsigned codePage, std::string_view content) {
       MultiByteToWideChar(codePage, 0, content.data(), AsInt(content.size()), nullptr, 0));
 }
 
-// The text's units in one pass: no code page gives more units than bytes.
+// Units decoded from a text's content, which holds no zero byte and so
+// decodes to no zero unit. No code page gives more units than bytes.
+class DecodedUnits {
+ public:
+  DecodedUnits(std::string_view content, unsigned codePage)
+      : units_(std::make_unique_for_overwrite<char16_t[]>(content.size())) {
+    if (content.empty()) return;
+    size_ = static_cast<std::size_t>(MultiByteToWideChar(
+        codePage, 0, content.data(), AsInt(content.size()), units_.get(), AsInt(content.size())));
+  }
+  [[nodiscard]] std::u16string_view View() const { return {units_.get(), size_}; }
+
+ private:
+  std::unique_ptr<char16_t[]> units_;
+  std::size_t size_ = 0;
+};
+
 std::u16string DecodeText(std::string_view text, unsigned codePage) {
   const std::string_view content = TextOf(text);
   std::u16string units(content.size(), u'\0');
   if (content.empty()) return units;
-  const int written = MultiByteToWideChar(codePage, 0, content.data(), AsInt(content.size()),
-                                          units.data(), AsInt(units.size()));
-  units.resize(static_cast<std::size_t>(written));
+  units.resize(static_cast<std::size_t>(MultiByteToWideChar(
+      codePage, 0, content.data(), AsInt(content.size()), units.data(), AsInt(units.size()))));
   return units;
 }
 
-// The units up to the first zero unit as a text in `codePage`, in one pass
-// into a buffer that holds the longest possible result. (Twice the ANSI measure
-// would not always do: U+20AC is one GBK byte, 80, and three UTF-8 bytes.)
-Text EncodeUnits(std::u16string_view allUnits, unsigned codePage) {
-  const std::u16string_view units = BeforeFirstZeroUnit(allUnits);
+std::size_t BytesNeeded(unsigned codePage, std::u16string_view units) {
+  if (units.empty()) return 0;
+  return static_cast<std::size_t>(
+      WideCharToMultiByte(codePage, 0, units.data(), AsInt(units.size()), nullptr, 0));
+}
+
+// Units without a zero unit as a text in `codePage`, in one pass into a buffer
+// that holds the longest possible result. (Twice the ANSI measure would not
+// always do: U+20AC is one GBK byte, 80, and three UTF-8 bytes.)
+Text EncodeUnits(std::u16string_view units, unsigned codePage) {
   if (units.empty()) return {};
-  const std::size_t longest = units.size() * (codePage == kUtf8CodePage ? 3 : 2);
+  // GBK is measured exactly, which costs less than filling twice the room.
+  const std::size_t longest =
+      codePage == kUtf8CodePage ? units.size() * 3 : BytesNeeded(codePage, units);
   Text text(longest, '\0');
   const int written = WideCharToMultiByte(codePage, 0, units.data(), AsInt(units.size()),
                                           text.data(), AsInt(longest));
   text.resize(static_cast<std::size_t>(written));
   return text;
+}
+
+// Converts one text to another code page by way of UTF-16.
+Text Recode(std::string_view text, unsigned from, unsigned to) {
+  return EncodeUnits(DecodedUnits(TextOf(text), from).View(), to);
 }
 
 // The UTF-16 byte set of a text: its units, a zero unit, and as many further
@@ -112,21 +139,19 @@ ByteSet TextToUtf16(std::string_view text, unsigned codePage) {
 }
 
 Text Utf16ToText(std::span<const std::uint8_t> bytes, unsigned codePage) {
-  return EncodeUnits(UnitsOf(bytes), codePage);
+  return EncodeUnits(BeforeFirstZeroUnit(UnitsOf(bytes)), codePage);
 }
 
 // The composed conversions skip the byte-set form: its extra zero units end
 // at the first zero unit anyway.
-Text Utf8ToGbk(std::string_view text) {
-  return EncodeUnits(DecodeText(text, kUtf8CodePage), kGbkCodePage);
-}
+Text Utf8ToGbk(std::string_view text) { return Recode(text, kUtf8CodePage, kGbkCodePage); }
 
-Text GbkToUtf8(std::string_view text) {
-  return EncodeUnits(DecodeText(text, kGbkCodePage), kUtf8CodePage);
-}
+Text GbkToUtf8(std::string_view text) { return Recode(text, kGbkCodePage, kUtf8CodePage); }
 
 std::u16string GbkToUnits(std::string_view text) { return DecodeText(text, kGbkCodePage); }
 
-Text UnitsToGbk(std::u16string_view units) { return EncodeUnits(units, kGbkCodePage); }
+Text UnitsToGbk(std::u16string_view units) {
+  return EncodeUnits(BeforeFirstZeroUnit(units), kGbkCodePage);
+}
 
 }  // namespace quillmark

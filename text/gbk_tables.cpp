@@ -37,7 +37,7 @@ const GbkTables& GbkTables::Get() {
   return tables;
 }
 
-GbkTables::GbkTables() : pairs_(126 * kTrailsPerLead, u'?'), encoded_(0x10000, '?') {
+GbkTables::GbkTables() : pairs_(kLeadCount * kTrailsPerLead, u'?'), encoded_(0x10000, '?') {
   const Converter converter = OpenGbkConverter();
   if (converter == nullptr) return;
 
@@ -77,25 +77,36 @@ GbkTables::GbkTables() : pairs_(126 * kTrailsPerLead, u'?'), encoded_(0x10000, '
   }
 }
 
-std::size_t GbkTables::Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const {
+template <bool kChecked>
+std::size_t GbkTables::DecodeInto(std::string_view bytes, char16_t* out,
+                                  std::size_t capacity) const {
   const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data());
   const auto* end = at + bytes.size();
   std::size_t needed = 0;
   while (at < end) {
-    char16_t unit = single_[*at];
-    if (IsLeadByte(*at)) {
-      const bool paired = at + 1 < end && IsTrailByte(at[1]);
-      unit =
-          paired
-              ? pairs_[static_cast<std::size_t>((at[0] - 0x81) * kTrailsPerLead + (at[1] - 0x40))]
-              : u'?';
-      at += paired ? 1 : 0;
+    char16_t unit = *at;
+    if (*at >= 0x80) {
+      unit = single_[*at];
+      if (IsLeadByte(*at)) {
+        const bool paired = at + 1 < end && IsTrailByte(at[1]);
+        unit =
+            paired
+                ? pairs_[static_cast<std::size_t>(at[0] - 0x81) * kTrailsPerLead + (at[1] - 0x40)]
+                : u'?';
+        at += paired ? 1 : 0;
+      }
     }
     ++at;
-    if (needed < capacity) out[needed] = unit;
+    if (!kChecked || needed < capacity) out[needed] = unit;
     ++needed;
   }
   return needed;
+}
+
+std::size_t GbkTables::Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const {
+  // A byte never gives more than one unit, so room for every byte needs no checks.
+  return capacity >= bytes.size() ? DecodeInto<false>(bytes, out, capacity)
+                                  : DecodeInto<true>(bytes, out, capacity);
 }
 
 std::size_t GbkTables::Encode(std::u16string_view units, char* out, std::size_t capacity) const {
@@ -106,6 +117,10 @@ std::size_t GbkTables::Encode(std::u16string_view units, char* out, std::size_t 
   }
   std::size_t needed = 0;
   for (const char16_t unit : units) {
+    if (unit < 0x80 && needed < capacity) {
+      out[needed++] = static_cast<char>(unit);
+      continue;
+    }
     const std::uint16_t value = encoded_[unit];
     if (value > 0xFF) {
       if (needed + 1 < capacity) {

@@ -21,8 +21,11 @@ class GbkTables {
 
  private:
   GbkTables();
+  template <bool kChecked>
+  std::size_t DecodeInto(std::string_view bytes, char16_t* out, std::size_t capacity) const;
 
-  static constexpr int kTrailsPerLead = 0xFF - 0x40;  // trail bytes 40 to FE
+  static constexpr std::size_t kLeadCount = 0xFE - 0x81 + 1;
+  static constexpr std::size_t kTrailsPerLead = 0xFF - 0x40;  // trail bytes 40 to FE
 
   std::array<char16_t, 256> single_{};
   std::vector<char16_t> pairs_;         // by (lead - 81) and (trail - 40)

@@ -10,12 +10,8 @@ std::shared_ptr<RegExpEngine> MakeEngine() { return std::make_shared<RegExpEngin
 RegExpEngineFactory currentFactory = MakeEngine;
 
 // A read-only view of the text, without copying it.
-icu::UnicodeString UnicodeOf(const std::u16string& text) {
+icu::UnicodeString UnicodeOf(std::u16string_view text) {
   return icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size()));
-}
-
-std::u16string Utf16Of(const icu::UnicodeString& text) {
-  return std::u16string(text.getBuffer(), static_cast<std::size_t>(text.length()));
 }
 
 std::unique_ptr<icu::RegexPattern> Compile(const RegExpEngine& engine) {
@@ -31,29 +27,24 @@ std::unique_ptr<icu::RegexPattern> Compile(const RegExpEngine& engine) {
   return compiled;
 }
 
-RegExpMatch MatchAt(icu::RegexMatcher& matcher, UErrorCode& error) {
-  RegExpMatch match;
-  match.value = Utf16Of(matcher.group(error));
-  match.firstIndex = matcher.start(error);
-  for (int32_t group = 1; group <= matcher.groupCount(); ++group) {
-    RegExpSubmatch submatch;
-    submatch.firstIndex = matcher.start(group, error);
-    if (submatch.firstIndex >= 0) submatch.value = Utf16Of(matcher.group(group, error));
-    match.submatches.push_back(std::move(submatch));
-  }
-  return match;
+TextSpan SpanOf(const icu::RegexMatcher& matcher, int32_t group, UErrorCode& error) {
+  const int32_t start = matcher.start(group, error);
+  if (start < 0) return {};
+  return {start, matcher.end(group, error) - start};
 }
 
-std::optional<RegExpMatches> Search(const RegExpEngine& engine, const std::u16string& subject) {
+std::optional<RegExpMatches> Search(const RegExpEngine& engine, std::u16string_view subject) {
   const std::unique_ptr<icu::RegexPattern> compiled = Compile(engine);
   if (compiled == nullptr) return std::nullopt;
   const icu::UnicodeString input = UnicodeOf(subject);
   UErrorCode error = U_ZERO_ERROR;
   const std::unique_ptr<icu::RegexMatcher> matcher(compiled->matcher(input, error));
   if (U_FAILURE(error)) return std::nullopt;
-  RegExpMatches matches;
+  RegExpMatches matches(matcher->groupCount());
   while (matcher->find(error) && U_SUCCESS(error)) {
-    matches.push_back(MatchAt(*matcher, error));
+    for (int32_t group = 0; group <= matches.GroupCount(); ++group) {
+      matches.Add(SpanOf(*matcher, group, error));
+    }
     if (!engine.global) break;
   }
   if (U_FAILURE(error)) return std::nullopt;
@@ -62,41 +53,54 @@ std::optional<RegExpMatches> Search(const RegExpEngine& engine, const std::u16st
 
 bool IsDigit(char16_t unit) { return unit >= u'0' && unit <= u'9'; }
 
+// One match of a search, as the replacement sees it.
+struct MatchInSubject {
+  std::u16string_view subject;
+  const RegExpMatches& matches;
+  int index;
+
+  [[nodiscard]] TextSpan Whole() const { return matches.Span(index); }
+  [[nodiscard]] std::u16string_view Group(int group) const {
+    return matches.Span(index, group).In(subject);
+  }
+};
+
 // Expands "$n" or "$nn" at the start of `digits` (the text after the "$"); the
 // two-digit form only where the pattern has that many groups. Returns the units
 // used, 0 when no group of the pattern is named.
-std::size_t ExpandGroup(std::u16string& out, std::u16string_view digits, const RegExpMatch& match) {
+std::size_t ExpandGroup(std::u16string& out, std::u16string_view digits,
+                        const MatchInSubject& match) {
   if (digits.empty() || !IsDigit(digits[0])) return 0;
-  const std::size_t groups = match.submatches.size();
-  std::size_t group = digits[0] - u'0';
+  const int groups = match.matches.GroupCount();
+  int group = digits[0] - u'0';
   std::size_t used = 1;
   if (digits.size() > 1 && IsDigit(digits[1]) && group * 10 + (digits[1] - u'0') <= groups) {
     group = group * 10 + (digits[1] - u'0');
     used = 2;
   }
   if (group == 0 || group > groups) return 0;
-  out += match.submatches[group - 1].value;
+  out += match.Group(group);
   return used;
 }
 
 // Expands the sequence that follows a "$" of the replacement. Returns the units
 // used, 0 when the "$" stands for itself.
 std::size_t ExpandDollar(std::u16string& out, std::u16string_view rest,
-                         const std::u16string& subject, const RegExpMatch& match) {
+                         const MatchInSubject& match) {
   if (rest.empty()) return 0;
-  const auto matchStart = static_cast<std::size_t>(match.firstIndex);
+  const TextSpan whole = match.Whole();
   switch (rest[0]) {
     case u'$':
       out += u'$';
       return 1;
     case u'&':
-      out += match.value;
+      out += whole.In(match.subject);
       return 1;
     case u'`':
-      out.append(subject, 0, matchStart);
+      out += match.subject.substr(0, static_cast<std::size_t>(whole.start));
       return 1;
     case u'\'':
-      out.append(subject, matchStart + match.value.size());
+      out += match.subject.substr(whole.End());
       return 1;
     default:
       return ExpandGroup(out, rest, match);
@@ -105,10 +109,14 @@ std::size_t ExpandDollar(std::u16string& out, std::u16string_view rest,
 
 // Appends the replacement for one match, expanding its $ sequences.
 void AppendExpanded(std::u16string& out, std::u16string_view replacement,
-                    const std::u16string& subject, const RegExpMatch& match) {
+                    const MatchInSubject& match) {
+  if (replacement.find(u'$') == std::u16string_view::npos) {
+    out += replacement;
+    return;
+  }
   for (std::size_t i = 0; i < replacement.size(); ++i) {
     const std::size_t used =
-        replacement[i] == u'$' ? ExpandDollar(out, replacement.substr(i + 1), subject, match) : 0;
+        replacement[i] == u'$' ? ExpandDollar(out, replacement.substr(i + 1), match) : 0;
     if (used == 0) out += replacement[i];
     i += used;
   }
@@ -116,28 +124,29 @@ void AppendExpanded(std::u16string& out, std::u16string_view replacement,
 
 }  // namespace
 
-std::optional<RegExpMatches> RegExpEngine::Execute(const std::u16string& subject) const {
+std::optional<RegExpMatches> RegExpEngine::Execute(std::u16string_view subject) const {
   return Search(*this, subject);
 }
 
-std::optional<std::u16string> RegExpEngine::Replace(const std::u16string& subject,
-                                                    const std::u16string& replacement) const {
+std::optional<std::u16string> RegExpEngine::Replace(std::u16string_view subject,
+                                                    std::u16string_view replacement) const {
   const std::optional<RegExpMatches> matches = Search(*this, subject);
   if (!matches) return std::nullopt;
   return ReplaceMatches(subject, *matches, replacement);
 }
 
-std::u16string ReplaceMatches(const std::u16string& subject, const RegExpMatches& matches,
-                              const std::u16string& replacement) {
+std::u16string ReplaceMatches(std::u16string_view subject, const RegExpMatches& matches,
+                              std::u16string_view replacement) {
   std::u16string result;
   result.reserve(subject.size());
   std::size_t copied = 0;
-  for (const RegExpMatch& match : matches) {
-    result.append(subject, copied, static_cast<std::size_t>(match.firstIndex) - copied);
-    AppendExpanded(result, replacement, subject, match);
-    copied = static_cast<std::size_t>(match.firstIndex) + match.value.size();
+  for (int index = 0; index < matches.Count(); ++index) {
+    const TextSpan whole = matches.Span(index);
+    result += subject.substr(copied, static_cast<std::size_t>(whole.start) - copied);
+    AppendExpanded(result, replacement, {subject, matches, index});
+    copied = whole.End();
   }
-  result.append(subject, copied);
+  result += subject.substr(copied);
   return result;
 }
 

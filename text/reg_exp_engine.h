@@ -1,26 +1,52 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The regular-expression engine behind RegExpObject: a pattern, its options and
 // the searches, all on UTF-16, in the manner of a scripting-language RegExp.
 namespace quillmark {
 
-struct RegExpSubmatch {
-  std::u16string value;
-  int firstIndex = -1;  // -1 when the group took no part in the match
+// Where a match or a group lies in the subject, in UTF-16 units.
+struct TextSpan {
+  std::int32_t start = -1;  // -1 when a group took no part in the match
+  std::int32_t length = 0;
+
+  [[nodiscard]] std::size_t End() const {
+    return static_cast<std::size_t>(start) + static_cast<std::size_t>(length);
+  }
+  [[nodiscard]] std::u16string_view In(std::u16string_view subject) const {
+    return start < 0
+               ? std::u16string_view()
+               : subject.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(length));
+  }
 };
 
-struct RegExpMatch {
-  std::u16string value;
-  int firstIndex = 0;  // in UTF-16 units from the start of the subject
-  std::vector<RegExpSubmatch> submatches;
-};
+// The matches of one search: for each match its span and then one span per
+// group of the pattern, kept flat because a long comment has many matches.
+class RegExpMatches {
+ public:
+  explicit RegExpMatches(int groupCount = 0) : groupCount_(groupCount) {}
 
-using RegExpMatches = std::vector<RegExpMatch>;
+  [[nodiscard]] int Count() const {
+    return static_cast<int>(spans_.size() / static_cast<std::size_t>(groupCount_ + 1));
+  }
+  [[nodiscard]] int GroupCount() const { return groupCount_; }
+  // 0-based match index; group 0 is the whole match, groups count from 1.
+  [[nodiscard]] TextSpan Span(int match, int group = 0) const {
+    const auto stride = static_cast<std::size_t>(groupCount_) + 1;
+    return spans_[static_cast<std::size_t>(match) * stride + static_cast<std::size_t>(group)];
+  }
+  void Add(const TextSpan& span) { spans_.push_back(span); }
+
+ private:
+  int groupCount_;
+  std::vector<TextSpan> spans_;
+};
 
 class RegExpEngine {
  public:
@@ -32,17 +58,17 @@ class RegExpEngine {
 
   // Every match (or only the first without `global`); nothing when the pattern
   // does not compile.
-  std::optional<RegExpMatches> Execute(const std::u16string& subject) const;
+  [[nodiscard]] std::optional<RegExpMatches> Execute(std::u16string_view subject) const;
 
-  // The subject with the matches replaced. The replacement understands $$, $&,
-  // $`, $' and $1 to $99. Nothing when the pattern does not compile.
-  std::optional<std::u16string> Replace(const std::u16string& subject,
-                                        const std::u16string& replacement) const;
+  // The subject with the matches replaced; nothing when the pattern does not compile.
+  [[nodiscard]] std::optional<std::u16string> Replace(std::u16string_view subject,
+                                                      std::u16string_view replacement) const;
 };
 
-// The subject with the given matches of it replaced, as RegExpEngine::Replace does.
-std::u16string ReplaceMatches(const std::u16string& subject, const RegExpMatches& matches,
-                              const std::u16string& replacement);
+// The subject with the given matches of it replaced. The replacement
+// understands $$, $&, $`, $' and $1 to $99.
+std::u16string ReplaceMatches(std::u16string_view subject, const RegExpMatches& matches,
+                              std::u16string_view replacement);
 
 // Makes the engine for each search; a test may make it fail to exist, as an
 // engine that cannot be created does. Returns the factory it replaced.

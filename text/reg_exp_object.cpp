@@ -66,44 +66,33 @@ Text RegExpObject::Replace(std::string_view replacement) const {
   return replaced ? UnitsToGbk(*replaced) : Text();
 }
 
-int RegExpObject::MatchCount() const {
-  return matches_ == nullptr ? 0 : static_cast<int>(matches_->size());
+int RegExpObject::MatchCount() const { return matches_ == nullptr ? 0 : matches_->Count(); }
+
+bool RegExpObject::HasMatch(int index) const {
+  return matches_ != nullptr && index >= 1 && index <= matches_->Count();
 }
 
-const RegExpMatch* RegExpObject::MatchAt(int index) const {
-  if (matches_ == nullptr || index < 1 || index > MatchCount()) return nullptr;
-  return &(*matches_)[static_cast<std::size_t>(index - 1)];
-}
-
-int RegExpObject::GbkPositionOf(int unitIndex) const {
-  if (unitIndex < 0) return -1;
+int RegExpObject::GbkPositionOf(const TextSpan& span) const {
+  if (span.start < 0) return -1;
   return static_cast<int>(
-      UnitsToGbk(std::u16string_view(subject_).substr(0, static_cast<std::size_t>(unitIndex)))
+      UnitsToGbk(std::u16string_view(subject_).substr(0, static_cast<std::size_t>(span.start)))
           .size());
 }
 
 Text RegExpObject::MatchText(int index, int* position) const {
-  const RegExpMatch* match = MatchAt(index);
-  if (position != nullptr) *position = match == nullptr ? -1 : GbkPositionOf(match->firstIndex);
-  return match == nullptr ? Text() : UnitsToGbk(match->value);
+  const TextSpan span = HasMatch(index) ? matches_->Span(index - 1) : TextSpan();
+  if (position != nullptr) *position = GbkPositionOf(span);
+  return UnitsToGbk(span.In(subject_));
 }
 
 Text RegExpObject::SubmatchText(int matchIndex, int submatchIndex, int* position) const {
-  const RegExpMatch* match = MatchAt(matchIndex);
-  const bool exists = match != nullptr && submatchIndex >= 1 &&
-                      submatchIndex <= static_cast<int>(match->submatches.size());
-  if (!exists) {
-    if (position != nullptr) *position = -1;
-    return {};
-  }
-  const RegExpSubmatch& submatch = match->submatches[static_cast<std::size_t>(submatchIndex - 1)];
-  if (position != nullptr) *position = GbkPositionOf(submatch.firstIndex);
-  return UnitsToGbk(submatch.value);
+  const bool exists =
+      HasMatch(matchIndex) && submatchIndex >= 1 && submatchIndex <= matches_->GroupCount();
+  const TextSpan span = exists ? matches_->Span(matchIndex - 1, submatchIndex) : TextSpan();
+  if (position != nullptr) *position = GbkPositionOf(span);
+  return UnitsToGbk(span.In(subject_));
 }
 
-int RegExpObject::SubmatchCount() const {
-  const RegExpMatch* first = MatchAt(1);
-  return first == nullptr ? 0 : static_cast<int>(first->submatches.size());
-}
+int RegExpObject::SubmatchCount() const { return HasMatch(1) ? matches_->GroupCount() : 0; }
 
 }  // namespace quillmark

@@ -38,8 +38,8 @@ class RegExpObject {
   [[nodiscard]] int SubmatchCount() const;
 
  private:
-  [[nodiscard]] const RegExpMatch* MatchAt(int index) const;
-  [[nodiscard]] int GbkPositionOf(int unitIndex) const;
+  [[nodiscard]] bool HasMatch(int index) const;
+  [[nodiscard]] int GbkPositionOf(const TextSpan& span) const;
 
   std::shared_ptr<RegExpEngine> engine_;
   std::shared_ptr<const RegExpMatches> matches_;

@@ -66,7 +66,8 @@ int main(int argc, char* argv[]) {
     const QStringList fields = line.split(u'\t');
     if (fields.size() < 4) continue;
     const QImage picture = RenderEmoji(fields[2], fields[3].trimmed() == QStringLiteral("1"));
-    const QString path = QStringLiteral("%1/%2.png").arg(QString::fromLocal8Bit(argv[2]), fields[0]);
+    const QString path =
+        QStringLiteral("%1/%2.png").arg(QString::fromLocal8Bit(argv[2]), fields[0]);
     if (picture.isNull() || !picture.save(path, "PNG")) {
       std::fprintf(stderr, "could not render %s\n", qPrintable(line));
       return 1;
