@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <span>
@@ -28,6 +29,27 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool PictureButton::hitButton(const QPoint& position) const { return rect().contains(position); }
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
+    event->ignore();
+    return;
+  }
+  pressed_ = true;
+  event->accept();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) { event->setAccepted(pressed_); }
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) {
+    event->ignore();
+    return;
+  }
+  pressed_ = false;
+  event->accept();
+  if (hitButton(event->position().toPoint())) click();
+}
 
 QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {
   QFile file(resourcePath);

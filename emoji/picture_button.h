@@ -21,9 +21,15 @@ class PictureButton : public QAbstractButton {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool hitButton(const QPoint& position) const override;
+  // The button looks the same in every state, so pressing and releasing it
+  // repaint nothing: these replace the base class's handlers, which do.
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QPixmap picture_;
+  bool pressed_ = false;
 };
 
 // The picture of a resource, decoded by libpng and composed over the window's

@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "shell/comment_font.h"
 #include "shell/event_wiring.h"
 #include "shell/fatal_error.h"
 #include "shell/window_builder.h"
@@ -31,6 +32,7 @@ void DescribeApplication(QApplication& application) {
 
 std::optional<StartedWindow> StartMainWindow(const WindowDescription& description) {
   InitialiseResources();
+  SubstituteCommentFontFace();
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   const std::optional<WindowDescription> read = ReadWindowDescription(description);
   if (!read) {

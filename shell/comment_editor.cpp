@@ -1,5 +1,7 @@
 #include "shell/comment_editor.h"
 
+#include "shell/comment_font.h"
+
 #include <Qsci/qsciscintillabase.h>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -99,10 +101,8 @@ void CommentEditor::ConfigureCommentEditor() {
   Send(QsciScintillaBase::SCI_SETMARGINTYPEN, kLineNumberMargin,
        QsciScintillaBase::SC_MARGIN_NUMBER);
   Send(QsciScintillaBase::SCI_SETMARGINWIDTHN, kLineNumberMargin, 20);
-  // Qt names fonts in UTF-8 where the ANSI font functions took GBK; the face is
-  // SimSun, or the CJK font that the system's font configuration puts in its place.
-  view_->SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, uintptr_t{0}, "宋体");
-  Send(QsciScintillaBase::SCI_STYLESETSIZE, 0, 12);
+  view_->SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, uintptr_t{0}, kCommentFontFace);
+  Send(QsciScintillaBase::SCI_STYLESETSIZE, 0, kCommentFontPoints);
 }
 
 long CommentEditor::GetTextLength() const { return Send(QsciScintillaBase::SCI_GETLENGTH); }
