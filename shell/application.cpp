@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "actions/automation_date.h"
+#include "actions/reveal_in_folder.h"
 #include "shell/comment_font.h"
 #include "shell/event_wiring.h"
 #include "shell/fatal_error.h"
@@ -20,6 +22,13 @@ namespace {
 // Runs before the window exists and does nothing else; kept as the start-up
 // step other code may hook into.
 int ProgramStart() { return 0; }
+
+// Exports go beside the running program, at the time of the click.
+ExportContext ProgramExportContext() {
+  return {std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()),
+          CurrentAutomationDate,
+          [](const std::filesystem::path& path) { return RevealInFolder(path); }};
+}
 
 }  // namespace
 
@@ -45,7 +54,8 @@ std::optional<StartedWindow> StartMainWindow(const WindowDescription& descriptio
     ShowFatalError(QStringLiteral("载入启动窗口失败"));
     return std::nullopt;
   }
-  started.operations = new Operations(*started.window, started.window.get());
+  started.operations =
+      new Operations(*started.window, ProgramExportContext(), started.window.get());
   WireEvents(*started.window, *read, *started.operations);
   new WindowKeys(*started.window);
   started.operations->OnMainWindowCreated();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include "actions/comment_actions.h"
 #include "text/conversion.h"
 
 namespace quillmark {
@@ -13,7 +14,7 @@ class Operations : public QObject {
   Q_OBJECT
 
  public:
-  explicit Operations(MainWindow& window, QObject* parent = nullptr);
+  Operations(MainWindow& window, ExportContext exportContext, QObject* parent = nullptr);
 
   void OnMainWindowCreated();
   void CopyComment();
@@ -26,6 +27,7 @@ class Operations : public QObject {
 
  private:
   MainWindow& window_;
+  ExportContext exportContext_;
 };
 
 }  // namespace quillmark

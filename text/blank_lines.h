@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "text/conversion.h"
@@ -11,5 +12,9 @@ namespace quillmark {
 // and every LF that ends the text or precedes a CR or LF. Empty when the
 // regular-expression engine cannot run.
 Text RemoveBlankLines(std::string_view gbkText);
+
+// The same, but nothing when the engine could not run, which the empty result
+// of RemoveBlankLines cannot tell apart from a comment of blank lines only.
+std::optional<Text> TryRemoveBlankLines(std::string_view gbkText);
 
 }  // namespace quillmark

@@ -1,0 +1,46 @@
+#include "actions/comment_actions.h"
+
+#include "actions/clipboard.h"
+#include "actions/date_time_format.h"
+#include "actions/export_file.h"
+#include "shell/comment_editor.h"
+#include "shell/control_names.h"
+#include "shell/main_window.h"
+#include "text/blank_lines.h"
+
+namespace quillmark {
+
+Text TidyComment(CommentEditor& editor) {
+  editor.CommitComposition();
+  const long length = editor.GetTextLength();
+  const Text gbk = Utf8ToGbk(editor.GetText(length));
+  // Without a working clean-up the comment would come back empty; keeping it
+  // as it was loses nothing.
+  const Text cleaned = TryRemoveBlankLines(gbk).value_or(gbk);
+  editor.SetText(GbkToUtf8(cleaned));
+  return cleaned;
+}
+
+void CopyComment(CommentEditor& editor) { PutTextOnClipboard(TidyComment(editor)); }
+
+void ExportComment(const MainWindow& window, const ExportContext& context) {
+  const std::string typedName = window.ControlText(control_names::kAccountNameBox).toStdString();
+  const Text accountName = typedName.empty() ? DefaultAccountName() : Utf8ToGbk(typedName);
+  const Text cleaned = TidyComment(*window.Editor());
+  PutTextOnClipboard(cleaned);
+  const Text monthDay = FormatDateTime(context.clock(), DashColon, MonthDay);
+  const int count = CountComments(cleaned);
+  const Text time = FormatDateTime(context.clock(), Compact, TimeOnly);
+  const Text fileName = ExportFileName(monthDay, accountName, count, time);
+  // A name that would reach outside the program directory is not written at all.
+  const std::optional<std::filesystem::path> path =
+      AccountNameFitsFileName(typedName) ? ExportFilePath(context.programDirectory, fileName)
+                                         : std::nullopt;
+  if (!path) return;
+  WriteExportFile(*path, cleaned);
+  if (window.IsChecked(control_names::kOpenFolderCheckBox) && context.reveal) {
+    context.reveal(*path);
+  }
+}
+
+}  // namespace quillmark

@@ -1,0 +1,91 @@
+#include "actions/export_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace quillmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+TEST(ExportFile, CountsOneCommentPerLine) {
+  EXPECT_EQ(CountComments(""), 0);
+  EXPECT_EQ(CountComments("one"), 1);
+  EXPECT_EQ(CountComments("a\r\nb\r\nc"), 3);
+  EXPECT_EQ(CountComments("a\r\nb\r\nc\r\n"), 3) << "a final line break adds no comment";
+  EXPECT_EQ(CountComments("\n"), 1);
+  EXPECT_EQ(CountComments("a\rb"), 1) << "only line feeds count";
+}
+
+TEST(ExportFile, NameFromDateAccountCountAndTime) {
+  EXPECT_EQ(GbkToUtf8(ExportFileName("03-15", DefaultAccountName(), 3, "143025")),
+            "03.15微信留言评论3-143025");
+  EXPECT_EQ(GbkToUtf8(ExportFileName("12-01", "   ", 0, "090000")), "12.01   评论0-090000");
+}
+
+TEST(ExportFile, AccountNamesThatWouldLeaveTheDirectory) {
+  EXPECT_TRUE(AccountNameFitsFileName("公众号 名"));
+  EXPECT_TRUE(AccountNameFitsFileName(".."));
+  EXPECT_FALSE(AccountNameFitsFileName("../../etc"));
+  EXPECT_FALSE(AccountNameFitsFileName("a\\b"));
+  EXPECT_FALSE(AccountNameFitsFileName(std::string_view("a\0b", 3)));
+}
+
+TEST(ExportFile, PathIsInTheProgramDirectoryInUtf8) {
+  const std::optional<fs::path> path =
+      ExportFilePath("/opt/quillmark", ExportFileName("03-15", DefaultAccountName(), 3, "143025"));
+  ASSERT_TRUE(path.has_value());
+  EXPECT_EQ(path->string(), "/opt/quillmark/03.15微信留言评论3-143025.txt");
+  EXPECT_FALSE(ExportFilePath("/opt/quillmark", "03.15a/b").has_value());
+  // A GBK character whose trail byte is 5C is no separator.
+  const std::optional<fs::path> trail = ExportFilePath("/opt/quillmark", "\x81\x5C");
+  ASSERT_TRUE(trail.has_value());
+  EXPECT_EQ(trail->parent_path(), fs::path("/opt/quillmark"));
+}
+
+class ExportFileWriting : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = fs::temp_directory_path() / ("quillmark-export-" + std::to_string(getpid()));
+    fs::create_directories(directory_);
+  }
+  void TearDown() override {
+    fs::permissions(directory_, fs::perms::owner_all);
+    fs::remove_all(directory_);
+  }
+  fs::path directory_;
+};
+
+TEST_F(ExportFileWriting, WritesExactlyTheBytesAndReplaces) {
+  const fs::path path = directory_ / "a.txt";
+  ASSERT_TRUE(WriteExportFile(path, "\xCE\xA2\r\nsecond"));
+  EXPECT_EQ(ReadBytes(path), "\xCE\xA2\r\nsecond");
+  ASSERT_TRUE(WriteExportFile(path, "x"));
+  EXPECT_EQ(ReadBytes(path), "x") << "truncated, not appended";
+  ASSERT_TRUE(WriteExportFile(path, ""));
+  EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+TEST_F(ExportFileWriting, ReadOnlyDirectoryFails) {
+  if (geteuid() == 0) {
+    // root writes anywhere; make the target unwritable by being a directory.
+    fs::create_directory(directory_ / "taken.txt");
+    EXPECT_FALSE(WriteExportFile(directory_ / "taken.txt", "x"));
+    return;
+  }
+  fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(WriteExportFile(directory_ / "a.txt", "x"));
+}
+
+}  // namespace
+}  // namespace quillmark
