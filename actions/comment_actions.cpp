@@ -16,7 +16,7 @@ Text TidyComment(CommentEditor& editor) {
   const Text gbk = Utf8ToGbk(editor.GetText(length));
   // Without a working clean-up the comment would come back empty; keeping it
   // as it was loses nothing.
-  const Text cleaned = TryRemoveBlankLines(gbk).value_or(gbk);
+  Text cleaned = TryRemoveBlankLines(gbk).value_or(gbk);
   editor.SetText(GbkToUtf8(cleaned));
   return cleaned;
 }

@@ -117,7 +117,13 @@ Text CommentEditor::GetText(long n) const {
 
 void CommentEditor::SetText(std::string_view text) {
   const std::string terminated(TextOf(text));
+  // A document replaced while word wrap is on is wrapped whole before the call
+  // returns, a long moment for a long comment. Replaced with wrapping off, it
+  // is wrapped as it is shown: the visible lines at once, the rest when idle.
+  const long wrapMode = Send(QsciScintillaBase::SCI_GETWRAPMODE);
+  Send(QsciScintillaBase::SCI_SETWRAPMODE, QsciScintillaBase::SC_WRAP_NONE);
   view_->SendScintilla(QsciScintillaBase::SCI_SETTEXT, uintptr_t{0}, terminated.c_str());
+  Send(QsciScintillaBase::SCI_SETWRAPMODE, static_cast<unsigned long>(wrapMode));
 }
 
 void CommentEditor::ClearText() { Send(QsciScintillaBase::SCI_CLEARALL); }

@@ -1,0 +1,66 @@
+// Copy and export of a 1 MiB comment in the real main window, offscreen:
+// editor to clipboard, and editor to file without the reveal.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QTest>
+
+#include <filesystem>
+
+#include "actions/automation_date.h"
+#include "actions/comment_actions.h"
+#include "bench/comment_text.h"
+#include "shell/application.h"
+#include "shell/comment_editor.h"
+
+namespace {
+
+constexpr std::size_t kOneMiB = 1 << 20;
+
+quillmark::StartedWindow& Window() {
+  static quillmark::StartedWindow started =
+      quillmark::StartMainWindow(quillmark::MainWindowDescription()).value();
+  return started;
+}
+
+void CopyComment(benchmark::State& state) {
+  const std::string comment = quillmark::bench::MakeComment(kOneMiB);
+  quillmark::CommentEditor& editor = *Window().window->Editor();
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.SetText(comment);
+    state.ResumeTiming();
+    quillmark::CopyComment(editor);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * comment.size()));
+}
+
+void ExportComment(benchmark::State& state) {
+  const std::string comment = quillmark::bench::MakeComment(kOneMiB);
+  const std::filesystem::path directory =
+      std::filesystem::temp_directory_path() / "quillmark-export-benchmark";
+  std::filesystem::create_directories(directory);
+  const quillmark::ExportContext context{directory, quillmark::CurrentAutomationDate, nullptr};
+  quillmark::CommentEditor& editor = *Window().window->Editor();
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.SetText(comment);
+    state.ResumeTiming();
+    quillmark::ExportComment(*Window().window, context);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * comment.size()));
+  std::filesystem::remove_all(directory);
+}
+
+BENCHMARK(CopyComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(ExportComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
