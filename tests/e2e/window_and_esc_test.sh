@@ -24,6 +24,9 @@ xdotool type --delay 20 "left unsaved"
 xdotool key Escape
 wait_for_exit
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-leftovers=$(find "$program_dir" "$HOME" -type f ! -name quillmark | head -n 5)
-[ -z "$leftovers" ] || fail "files were written: $leftovers"
+leftovers=$(find "$program_dir" -mindepth 1 ! -name quillmark | head -n 5)
+[ -z "$leftovers" ] || fail "files were written beside the program: $leftovers"
+if grep -rl "left unsaved" "$HOME" "$program_dir" "$XDG_RUNTIME_DIR" 2>/dev/null; then
+  fail "the comment was saved somewhere"
+fi
 echo "window, centring and Esc: passed"

@@ -6,11 +6,13 @@ screenshot_dir=${QUILLMARK_SCREENSHOTS:-$PWD/e2e-screenshots}
 mkdir -p "$screenshot_dir"
 work_dir=$(mktemp -d)
 xvfb_pid=""
+bus_pid=""
 app_pid=""
 
 cleanup() {
   if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
   rm -rf "$work_dir"
 }
 trap cleanup EXIT
@@ -36,6 +38,22 @@ start_x_server() {
   export XDG_CONFIG_HOME="$work_dir/home/.config" XDG_DATA_HOME="$work_dir/home/.local/share"
   mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
   chmod 700 "$XDG_RUNTIME_DIR"
+  start_session_bus
+}
+
+# A private session bus, so that nothing reaches or autolaunches another one.
+start_session_bus() {
+  local address_file="$work_dir/bus-address"
+  dbus-daemon --session --nofork --print-address=3 --address="unix:path=$work_dir/bus" \
+    3>"$address_file" >/dev/null 2>&1 &
+  bus_pid=$!
+  for _ in $(seq 100); do
+    if [ -s "$address_file" ]; then break; fi
+    sleep 0.05
+  done
+  [ -s "$address_file" ] || fail "dbus-daemon did not start"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address_file")
+  export DBUS_SESSION_BUS_ADDRESS
 }
 
 # Starts a copy of the program from a folder of its own and waits for its window.
