@@ -1,5 +1,7 @@
 #include "text/conversion.h"
 
+#include "text/blank_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -133,6 +135,40 @@ TEST(TextConversion, UnitsForTheRegularExpressionEngine) {
   EXPECT_EQ(GbkToUnits(kSmileGbk), u"[微笑]");
   EXPECT_EQ(UnitsToGbk(u"[微笑]"), kSmileGbk);
   EXPECT_EQ(GbkToUnits(""), u"");
+}
+
+}  // namespace
+}  // namespace quillmark
+
+namespace quillmark {
+namespace {
+
+// 64 MiB of text with invalid UTF-8, lone GBK lead bytes and a zero byte late
+// in it: everything converts in full up to the zero byte and no further.
+TEST(TextConversion, LargeAndMalformedInputs) {
+  const std::string piece =
+      "评论 ok\r\n\xC0\x80\xE5\xBE\x81\r\n\r\n\xFF\x80[微笑]\xF0\x9F\x98\x80\n";
+  std::string big;
+  big.reserve((64u << 20) + piece.size());
+  while (big.size() < (64u << 20)) big += piece;
+  const std::size_t zeroAt = big.size() - 3;
+  big[zeroAt] = '\0';
+  const std::size_t pieces = zeroAt / piece.size();
+
+  const Text gbk = Utf8ToGbk(big);
+  const Text onePieceGbk = Utf8ToGbk(piece);
+  ASSERT_GE(gbk.size(), pieces * onePieceGbk.size());
+  EXPECT_EQ(gbk.find('\0'), std::string::npos);
+  EXPECT_EQ(gbk.substr(0, onePieceGbk.size()), onePieceGbk);
+
+  const Text back = GbkToUtf8(gbk);
+  EXPECT_EQ(back.find('\0'), std::string::npos);
+  EXPECT_GE(back.size(), pieces * GbkToUtf8(onePieceGbk).size());
+  const Text cleaned = RemoveBlankLines(gbk);
+  EXPECT_LT(cleaned.size(), gbk.size());
+  EXPECT_EQ(cleaned.find("\r\n\r\n"), std::string::npos);
+  EXPECT_EQ(GbkToUtf8Bytes(gbk.substr(0, 1 << 20)).size(),
+            GbkToUtf8(gbk.substr(0, 1 << 20)).size());
 }
 
 }  // namespace

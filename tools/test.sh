@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
-# suite: unit and GUI tests headless (offscreen Qt), end-to-end tests under Xvfb.
+# suite: unit and GUI tests headless (offscreen Qt), desktop-service and
+# end-to-end tests under Xvfb, then the unit and GUI suites once more built
+# with AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
+jobs=$(nproc)
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
-cmake --build build -j "$(nproc)"
+cmake --build build -j "$jobs"
 bash tools/lint.sh build
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
+  -DQUILLMARK_BUILD_BENCHMARKS=OFF -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
+build-sanitize/tests/core_tests --gtest_brief=1
+QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
