@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
-# suite: unit and GUI tests headless (offscreen Qt), desktop-service and
-# end-to-end tests under Xvfb, then the unit and GUI suites once more built
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# suite: the unit and GUI suites built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, then everything through CTest: unit and GUI tests
+# headless (offscreen Qt), desktop-service and end-to-end tests under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -11,8 +11,6 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
 bash tools/lint.sh build
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
-
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
   -DQUILLMARK_BUILD_BENCHMARKS=OFF -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
@@ -22,3 +20,6 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
 build-sanitize/tests/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
+
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
