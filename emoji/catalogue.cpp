@@ -76,8 +76,9 @@ constexpr int kColumnPitch = 32;
 std::array<Text, kEmojiCount> MakeCodes() {
   std::array<Text, kEmojiCount> codes;
   for (const Emoji& emoji : kCatalogue) {
-    codes[static_cast<std::size_t>(emoji.number - 1)] =
-        Utf8ToGbk("[" + std::string(emoji.label) + "]");
+    std::string code = "[";
+    code.append(emoji.label).append("]");
+    codes[static_cast<std::size_t>(emoji.number - 1)] = Utf8ToGbk(code);
   }
   return codes;
 }
@@ -96,7 +97,9 @@ const Text& EmojiCode(const Emoji& emoji) {
 }
 
 std::string EmojiButtonName(const Emoji& emoji) {
-  return "图形按钮" + std::to_string(emoji.number) + "_" + std::string(emoji.label);
+  std::string name = "图形按钮";
+  name.append(std::to_string(emoji.number)).append("_").append(emoji.label);
+  return name;
 }
 
 GridPlace EmojiGridPlace(int number) {

@@ -34,7 +34,9 @@ TEST_F(EmojiPaletteTest, EveryVisibleButtonInsertsItsOwnCode) {
     if (!Button(emoji.number)->isVisible()) continue;
     Editor().SetText("");
     Click(emoji.number);
-    EXPECT_EQ(Document(), "[" + std::string(emoji.label) + "]") << emoji.number;
+    std::string expected = "[";
+    expected.append(emoji.label).append("]");
+    EXPECT_EQ(Document(), expected) << emoji.number;
     EXPECT_EQ(Send(Sci::SCI_GETCURRENTPOS), Editor().GetTextLength()) << "caret behind the code";
     ++clicked;
   }

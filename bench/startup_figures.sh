@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Start-up and memory of quillmark beside a bare Qt window with one QScintilla
+# widget, side by side in one run under Xvfb: process start to first window
+# mapped (median of RUNS each) and resident memory once idle.
+# Usage: bench/startup_figures.sh BUILD_DIR [RUNS]
+set -euo pipefail
+build_dir=$(realpath "${1:-build-release}")
+runs=${2:-15}
+work_dir=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work_dir/display" >/dev/null 2>&1 &
+xvfb_pid=$!
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
+for _ in $(seq 100); do [ -s "$work_dir/display" ] && break; sleep 0.05; done
+export DISPLAY=":$(tr -d '\n' <"$work_dir/display")" QT_QPA_PLATFORM=xcb
+
+# Milliseconds from exec to the window being mapped, and its idle resident KiB.
+measure() {
+  local binary=$1 title=$2 start end pid
+  start=$(date +%s%N)
+  "$binary" >/dev/null 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do sleep 0.005; done
+  end=$(date +%s%N)
+  sleep 1
+  echo "$(((end - start) / 1000000)) $(awk '/VmRSS/ {print $2}' "/proc/$pid/status")"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+for name in floor quillmark; do : >"$work_dir/$name"; done
+for _ in $(seq "$runs"); do
+  measure "$build_dir/bench/bare_editor_window" '^Bare editor window$' >>"$work_dir/floor"
+  measure "$build_dir/quillmark" '^Velmora - Quillmark v4\.0$' >>"$work_dir/quillmark"
+done
+floor_ms=$(cut -d' ' -f1 "$work_dir/floor" | median)
+ours_ms=$(cut -d' ' -f1 "$work_dir/quillmark" | median)
+floor_kib=$(cut -d' ' -f2 "$work_dir/floor" | median)
+ours_kib=$(cut -d' ' -f2 "$work_dir/quillmark" | median)
+echo "start to window mapped (median of $runs): floor ${floor_ms} ms, quillmark ${ours_ms} ms," \
+  "ratio $(awk "BEGIN {printf \"%.2f\", $ours_ms / $floor_ms}") (goal <= 1.3)"
+echo "resident memory when idle (median): floor ${floor_kib} KiB, quillmark ${ours_kib} KiB," \
+  "ratio $(awk "BEGIN {printf \"%.2f\", $ours_kib / $floor_kib}") (goal <= 1.2)"
