@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "tests/blank_line_rule.h"
 #include "tests/test_bytes.h"
 #include "text/reg_exp_engine.h"
 
@@ -12,19 +13,7 @@ namespace {
 
 using testing::Hex;
 
-// The rule the clean-up promises, stated on bytes.
-std::string ExpectedByTheByteRule(std::string text) {
-  if (text.starts_with("\r\n")) text.erase(0, 2);
-  if (text.size() >= 2 && text.ends_with("\r\n")) text.erase(text.size() - 2);
-  const auto isBreak = [](char byte) { return byte == '\r' || byte == '\n'; };
-  std::string kept;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool crToDelete = text[i] == '\r' && (i == 0 || isBreak(text[i - 1]));
-    const bool lfToDelete = text[i] == '\n' && (i + 1 == text.size() || isBreak(text[i + 1]));
-    if (!crToDelete && !lfToDelete) kept += text[i];
-  }
-  return kept;
-}
+using testing::ExpectedByTheByteRule;
 
 TEST(RemoveBlankLines, CasesOfTheCleanUp) {
   const struct {
@@ -46,6 +35,10 @@ TEST(RemoveBlankLines, CasesOfTheCleanUp) {
       {"\n", ""},
       {"", ""},
       {"one\r\ntwo\r\nthree", "one\r\ntwo\r\nthree"},
+      // Form feeds, vertical tabs and NEL end no line here.
+      {"a\n\fb", "a\n\fb"},
+      {"a\v\r\nb", "a\v\r\nb"},
+      {"a\f\rb", "a\f\rb"},
   };
   for (const auto& [input, expected] : cases) {
     EXPECT_EQ(Hex(RemoveBlankLines(input)), Hex(expected)) << "input " << Hex(input);
@@ -53,7 +46,7 @@ TEST(RemoveBlankLines, CasesOfTheCleanUp) {
 }
 
 TEST(RemoveBlankLines, EveryShortTextFollowsTheByteRule) {
-  static constexpr char kAlphabet[] = {'a', '\r', '\n', ' '};
+  static constexpr char kAlphabet[] = {'a', '\r', '\n', '\f'};
   int cases = 0;
   for (int length = 0; length <= 8; ++length) {
     int combinations = 1;

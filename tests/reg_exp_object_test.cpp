@@ -113,6 +113,20 @@ TEST(RegExpObject, CopySharesMatchesAndKeepsItsSubject) {
   EXPECT_EQ(original.Replace("o"), "ooo");
 }
 
+TEST(RegExpObject, AnchorsSeeOnlyCrAndLf) {
+  RegExpObject regExp;
+  ASSERT_TRUE(regExp.Create("^x", "a\fx\vx\rx"));
+  EXPECT_EQ(regExp.MatchCount(), 1) << "only after the CR";
+  ASSERT_TRUE(regExp.Create("a$", "a\n", false, /*multiline=*/false));
+  EXPECT_EQ(regExp.MatchCount(), 0) << "without Multiline $ is the very end";
+  ASSERT_TRUE(regExp.Create("[$^]", "^$"));
+  EXPECT_EQ(regExp.MatchCount(), 2) << "class members stay literal";
+  ASSERT_TRUE(regExp.Create("\\$", "a$b"));
+  EXPECT_EQ(regExp.MatchText(1), "$") << "an escaped dollar stays literal";
+  ASSERT_TRUE(regExp.Create("\\Q^$\\E", "x^$"));
+  EXPECT_EQ(regExp.MatchText(1), "^$") << "quoted text stays literal";
+}
+
 TEST(RegExpObject, BlankLinePatternSemantics) {
   RegExpObject regExp;
   ASSERT_TRUE(regExp.Create("(?:^\\r|\\n$)", "a\r\n\r\nb\n\n"));

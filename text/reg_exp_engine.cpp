@@ -14,15 +14,53 @@ icu::UnicodeString UnicodeOf(std::u16string_view text) {
   return icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size()));
 }
 
+// ICU's ^ and $ also see VT, FF, NEL, LS and PS as line ends, and its $
+// matches before a final line end even without Multiline. The engine's own
+// anchors know only CR and LF: with Multiline, ^ stands at the start or after
+// a CR or LF and $ at the end or before one; without it, at the start and the
+// end only. So the anchors are spelled out as look-arounds, leaving escapes,
+// \Q...\E quotes and character classes as they are.
+std::u16string SpellOutAnchors(std::u16string_view pattern, bool multiline) {
+  const std::u16string_view caret = multiline ? uR"((?<![^\r\n]))" : uR"((?<![\s\S]))";
+  const std::u16string_view dollar = multiline ? uR"((?![^\r\n]))" : uR"((?![\s\S]))";
+  std::u16string spelled;
+  spelled.reserve(pattern.size() + 16);
+  int classDepth = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    const char16_t unit = pattern[i];
+    if (unit == u'\\' && i + 1 < pattern.size()) {
+      const std::size_t quoteEnd = pattern[i + 1] == u'Q' ? pattern.find(u"\\E", i + 2) : i + 1;
+      const std::size_t last = quoteEnd == std::u16string_view::npos ? pattern.size() - 1
+                               : pattern[i + 1] == u'Q'              ? quoteEnd + 1
+                                                                     : quoteEnd;
+      spelled += pattern.substr(i, last - i + 1);
+      i = last;
+    } else if (unit == u'[') {
+      ++classDepth;
+      spelled += unit;
+    } else if (unit == u']' && classDepth > 0) {
+      --classDepth;
+      spelled += unit;
+    } else if (classDepth == 0 && unit == u'^') {
+      spelled += caret;
+    } else if (classDepth == 0 && unit == u'$') {
+      spelled += dollar;
+    } else {
+      spelled += unit;
+    }
+  }
+  return spelled;
+}
+
 std::unique_ptr<icu::RegexPattern> Compile(const RegExpEngine& engine) {
   uint32_t flags = 0;
   if (engine.ignoreCase) flags |= UREGEX_CASE_INSENSITIVE;
-  if (engine.multiline) flags |= UREGEX_MULTILINE;
   if (engine.singleline) flags |= UREGEX_DOTALL;
   UParseError where{};
   UErrorCode error = U_ZERO_ERROR;
+  const std::u16string pattern = SpellOutAnchors(engine.pattern, engine.multiline);
   std::unique_ptr<icu::RegexPattern> compiled(
-      icu::RegexPattern::compile(UnicodeOf(engine.pattern), flags, where, error));
+      icu::RegexPattern::compile(UnicodeOf(pattern), flags, where, error));
   if (U_FAILURE(error)) return nullptr;
   return compiled;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
 # suite: the unit and GUI suites built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then everything through CTest: unit and GUI tests
+# UndefinedBehaviorSanitizer, each libFuzzer target for 20 seconds, then
+# everything through CTest: unit and GUI tests
 # headless (offscreen Qt), desktop-service and end-to-end tests under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,6 +21,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
 build-sanitize/tests/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
+
+bash tools/fuzz.sh 20
 
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"

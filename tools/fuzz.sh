@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for a bounded time,
+# starting from the committed seeds in tests/fuzz/corpus/.
+# Usage: tools/fuzz.sh [SECONDS_PER_TARGET]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+cmake -S . -B build-fuzz -DQUILLMARK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_CXX_COMPILER=clang++ -DQUILLMARK_BUILD_TESTS=OFF -DQUILLMARK_BUILD_BENCHMARKS=OFF \
+  >/dev/null
+cmake --build build-fuzz -j "$(nproc)"
+export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for target in conversion blank_lines date_time export_name png; do
+  found=build-fuzz/corpus-$target
+  mkdir -p "$found"
+  log=build-fuzz/$target.log
+  if ! build-fuzz/tests/fuzz/${target}_fuzzer -max_total_time="$seconds" -max_len=4096 \
+    -print_final_stats=1 "$found" "tests/fuzz/corpus/$target" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzzing $target found a failure" >&2
+    exit 1
+  fi
+  runs=$(awk '/stat::number_of_executed_units/ {print $2}' "$log")
+  echo "fuzz $target: ${runs} executions in ${seconds} s, no failure"
+done
