@@ -117,6 +117,10 @@ TEST(RegExpObject, AnchorsSeeOnlyCrAndLf) {
   RegExpObject regExp;
   ASSERT_TRUE(regExp.Create("^x", "a\fx\vx\rx"));
   EXPECT_EQ(regExp.MatchCount(), 1) << "only after the CR";
+  ASSERT_TRUE(regExp.Create("^", "a\nb"));
+  EXPECT_EQ(regExp.MatchCount(), 2);
+  ASSERT_TRUE(regExp.Create("^", "a\n"));
+  EXPECT_EQ(regExp.MatchCount(), 2) << "also at the very end, after the last line break";
   ASSERT_TRUE(regExp.Create("a$", "a\n", false, /*multiline=*/false));
   EXPECT_EQ(regExp.MatchCount(), 0) << "without Multiline $ is the very end";
   ASSERT_TRUE(regExp.Create("[$^]", "^$"));

@@ -2,6 +2,8 @@
 
 #include <unicode/regex.h>
 
+#include <algorithm>
+
 namespace quillmark {
 namespace {
 
@@ -52,13 +54,27 @@ std::u16string SpellOutAnchors(std::u16string_view pattern, bool multiline) {
   return spelled;
 }
 
-std::unique_ptr<icu::RegexPattern> Compile(const RegExpEngine& engine) {
+// ICU's own multiline anchors, which it searches with much faster, agree with
+// the engine's wherever the subject holds no line end but CR and LF and does
+// not end in one (ICU's ^ never stands at the very end).
+bool IcuMultilineAgrees(std::u16string_view subject) {
+  if (!subject.empty() && (subject.back() == u'\r' || subject.back() == u'\n')) return false;
+  return std::none_of(subject.begin(), subject.end(), [](char16_t unit) {
+    return unit == u'\v' || unit == u'\f' || unit == 0x85 || unit == 0x2028 || unit == 0x2029;
+  });
+}
+
+std::unique_ptr<icu::RegexPattern> Compile(const RegExpEngine& engine,
+                                           std::u16string_view subject) {
   uint32_t flags = 0;
   if (engine.ignoreCase) flags |= UREGEX_CASE_INSENSITIVE;
   if (engine.singleline) flags |= UREGEX_DOTALL;
+  const bool icuAnchors = engine.multiline && IcuMultilineAgrees(subject);
+  if (icuAnchors) flags |= UREGEX_MULTILINE;
   UParseError where{};
   UErrorCode error = U_ZERO_ERROR;
-  const std::u16string pattern = SpellOutAnchors(engine.pattern, engine.multiline);
+  const std::u16string pattern =
+      icuAnchors ? engine.pattern : SpellOutAnchors(engine.pattern, engine.multiline);
   std::unique_ptr<icu::RegexPattern> compiled(
       icu::RegexPattern::compile(UnicodeOf(pattern), flags, where, error));
   if (U_FAILURE(error)) return nullptr;
@@ -72,7 +88,7 @@ TextSpan SpanOf(const icu::RegexMatcher& matcher, int32_t group, UErrorCode& err
 }
 
 std::optional<RegExpMatches> Search(const RegExpEngine& engine, std::u16string_view subject) {
-  const std::unique_ptr<icu::RegexPattern> compiled = Compile(engine);
+  const std::unique_ptr<icu::RegexPattern> compiled = Compile(engine, subject);
   if (compiled == nullptr) return std::nullopt;
   const icu::UnicodeString input = UnicodeOf(subject);
   UErrorCode error = U_ZERO_ERROR;
