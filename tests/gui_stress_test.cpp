@@ -63,7 +63,7 @@ TEST_F(GuiStressTest, TenThousandEmojiInsertions) {
   for (std::size_t click = 0; click < 10000; ++click) {
     QWidget* button = buttons[click % buttons.size()];
     QTest::mouseClick(button, Qt::LeftButton);
-    expected += "[" + button->accessibleName().toStdString() + "]";
+    expected.append("[").append(button->accessibleName().toStdString()).append("]");
     if (click % 10 == 9) {
       QTest::keyClick(Editor().View(), Qt::Key_Return);
       expected += "\r\n";
