@@ -31,12 +31,65 @@ std::size_t DecodeUtf8(std::string_view bytes, char16_t* out, int capacity) {
   return static_cast<std::size_t>(needed);
 }
 
+bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+// UTF-8 of UTF-16, a lone surrogate becoming U+FFFD. Writes at most `capacity`
+// bytes and returns how many the whole input needs.
+template <bool kChecked>
+std::size_t EncodeUtf8Into(std::u16string_view units, char* out, std::size_t capacity) {
+  std::size_t needed = 0;
+  const auto put = [&](char32_t byte) {
+    if (!kChecked || needed < capacity) out[needed] = static_cast<char>(byte);
+    ++needed;
+  };
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    char32_t point = units[i];
+    if (point < 0x80) {
+      put(point);
+    } else if (point < 0x800) {
+      put(0xC0 | point >> 6);
+      put(0x80 | (point & 0x3F));
+    } else if (IsHighSurrogate(point) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+      point = 0x10000 + ((point - 0xD800) << 10) + (units[++i] - 0xDC00);
+      put(0xF0 | point >> 18);
+      put(0x80 | ((point >> 12) & 0x3F));
+      put(0x80 | ((point >> 6) & 0x3F));
+      put(0x80 | (point & 0x3F));
+    } else {
+      if (IsHighSurrogate(point) || IsLowSurrogate(point)) point = 0xFFFD;
+      put(0xE0 | point >> 12);
+      put(0x80 | ((point >> 6) & 0x3F));
+      put(0x80 | (point & 0x3F));
+    }
+  }
+  return needed;
+}
+
+std::size_t Utf8Length(std::u16string_view units) {
+  std::size_t needed = 0;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    if (unit < 0x80) {
+      needed += 1;
+    } else if (unit < 0x800) {
+      needed += 2;
+    } else if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+      needed += 4;
+      ++i;
+    } else {
+      needed += 3;
+    }
+  }
+  return needed;
+}
+
 std::size_t EncodeUtf8(std::u16string_view units, char* out, int capacity) {
-  int32_t needed = 0;
-  UErrorCode error = U_ZERO_ERROR;
-  u_strToUTF8WithSub(out, capacity, &needed, units.data(), static_cast<int32_t>(units.size()),
-                     0xFFFD, nullptr, &error);
-  return static_cast<std::size_t>(needed);
+  if (capacity == 0) return Utf8Length(units);
+  const auto room = static_cast<std::size_t>(capacity);
+  // Three bytes per unit is the most UTF-16 can need.
+  return room >= units.size() * 3 ? EncodeUtf8Into<false>(units, out, room)
+                                  : EncodeUtf8Into<true>(units, out, room);
 }
 
 }  // namespace

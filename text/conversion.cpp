@@ -69,12 +69,12 @@ std::size_t BytesNeeded(unsigned codePage, std::u16string_view units) {
       WideCharToMultiByte(codePage, 0, units.data(), AsInt(units.size()), nullptr, 0));
 }
 
-// Units without a zero unit as a text in `codePage`, in one pass into a buffer
-// that holds the longest possible result. (Twice the ANSI measure would not
-// always do: U+20AC is one GBK byte, 80, and three UTF-8 bytes.)
+// Units without a zero unit as a text in `codePage`, written in one pass into a
+// buffer that holds the whole result: for GBK its measured size, for UTF-8
+// three bytes a unit, the most it can take. (Twice the ANSI measure would not always
+// do: U+20AC is one GBK byte, 80, and three UTF-8 bytes.)
 Text EncodeUnits(std::u16string_view units, unsigned codePage) {
   if (units.empty()) return {};
-  // GBK is measured exactly, which costs less than filling twice the room.
   const std::size_t longest =
       codePage == kUtf8CodePage ? units.size() * 3 : BytesNeeded(codePage, units);
   Text text(longest, '\0');
