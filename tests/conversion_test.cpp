@@ -123,6 +123,18 @@ TEST(TextConversion, AnsiMeasureNeverCutsValidText) {
   }
 }
 
+TEST(TextConversion, GbkToUtf8EqualsTheWayThroughUtf16ByteSets) {
+  std::mt19937 random(936);
+  std::uniform_int_distribution<int> byte(1, 255);
+  std::uniform_int_distribution<int> length(0, 64);
+  for (int round = 0; round < 20000; ++round) {
+    std::string gbk;
+    for (int i = length(random); i > 0; --i) gbk += static_cast<char>(byte(random));
+    ASSERT_EQ(GbkToUtf8(gbk), Utf16ToText(TextToUtf16(gbk, kGbkCodePage), kUtf8CodePage))
+        << Hex(gbk);
+  }
+}
+
 TEST(TextConversion, RunOfEuroSignsIsNotCutOff) {
   // Twice the GBK length (one byte each) is less than their UTF-8 length.
   const std::string gbk(100, '\x80');

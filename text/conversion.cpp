@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "text/gbk_tables.h"
+
 namespace quillmark {
 namespace {
 
@@ -146,7 +148,15 @@ Text Utf16ToText(std::span<const std::uint8_t> bytes, unsigned codePage) {
 // at the first zero unit anyway.
 Text Utf8ToGbk(std::string_view text) { return Recode(text, kUtf8CodePage, kGbkCodePage); }
 
-Text GbkToUtf8(std::string_view text) { return Recode(text, kGbkCodePage, kUtf8CodePage); }
+// Each unit goes on to UTF-8 as soon as it is decoded, without a buffer of
+// all the units in between: the same bytes, sooner.
+Text GbkToUtf8(std::string_view text) {
+  const std::string_view content = TextOf(text);
+  const GbkTables& tables = GbkTables::Get();
+  Text utf8(tables.Utf8Length(content), '\0');
+  tables.DecodeToUtf8(content, utf8.data());
+  return utf8;
+}
 
 std::u16string GbkToUnits(std::string_view text) { return DecodeText(text, kGbkCodePage); }
 

@@ -103,6 +103,55 @@ std::size_t GbkTables::DecodeInto(std::string_view bytes, char16_t* out,
   return needed;
 }
 
+template <bool kWrite>
+std::size_t GbkTables::DecodeToUtf8Into(std::string_view bytes, char* out) const {
+  const auto* at = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  const auto* end = at + bytes.size();
+  std::size_t written = 0;
+  while (at < end) {
+    char32_t unit = *at;
+    if (*at >= 0x80) {
+      unit = single_[*at];
+      if (IsLeadByte(*at)) {
+        const bool paired = at + 1 < end && IsTrailByte(at[1]);
+        unit =
+            paired
+                ? pairs_[static_cast<std::size_t>(at[0] - 0x81) * kTrailsPerLead + (at[1] - 0x40)]
+                : u'?';
+        at += paired ? 1 : 0;
+      }
+    }
+    ++at;
+    // Code page 936 maps into the basic plane only, so no unit is a surrogate.
+    if (unit < 0x80) {
+      if (kWrite) out[written] = static_cast<char>(unit);
+      written += 1;
+    } else if (unit < 0x800) {
+      if (kWrite) {
+        out[written] = static_cast<char>(0xC0 | unit >> 6);
+        out[written + 1] = static_cast<char>(0x80 | (unit & 0x3F));
+      }
+      written += 2;
+    } else {
+      if (kWrite) {
+        out[written] = static_cast<char>(0xE0 | unit >> 12);
+        out[written + 1] = static_cast<char>(0x80 | ((unit >> 6) & 0x3F));
+        out[written + 2] = static_cast<char>(0x80 | (unit & 0x3F));
+      }
+      written += 3;
+    }
+  }
+  return written;
+}
+
+std::size_t GbkTables::Utf8Length(std::string_view bytes) const {
+  return DecodeToUtf8Into<false>(bytes, nullptr);
+}
+
+std::size_t GbkTables::DecodeToUtf8(std::string_view bytes, char* out) const {
+  return DecodeToUtf8Into<true>(bytes, out);
+}
+
 std::size_t GbkTables::Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const {
   // A byte never gives more than one unit, so room for every byte needs no checks.
   return capacity >= bytes.size() ? DecodeInto<false>(bytes, out, capacity)

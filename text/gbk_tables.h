@@ -18,9 +18,15 @@ class GbkTables {
   // needs, so that a call with no room measures.
   std::size_t Decode(std::string_view bytes, char16_t* out, std::size_t capacity) const;
   std::size_t Encode(std::u16string_view units, char* out, std::size_t capacity) const;
+  // Decodes and writes each unit straight on as UTF-8; `out` must have room
+  // for Utf8Length(bytes) bytes.
+  std::size_t DecodeToUtf8(std::string_view bytes, char* out) const;
+  std::size_t Utf8Length(std::string_view bytes) const;
 
  private:
   GbkTables();
+  template <bool kWrite>
+  std::size_t DecodeToUtf8Into(std::string_view bytes, char* out) const;
   template <bool kChecked>
   std::size_t DecodeInto(std::string_view bytes, char16_t* out, std::size_t capacity) const;
 
