@@ -1,7 +1,10 @@
 // The toolkit's floor for start-up figures: a bare Qt window holding one
-// QScintilla widget, nothing else.
+// QScintilla widget, nothing else. With --chinese it also shows one line of
+// Chinese text, which makes the toolkit load a CJK font as any window with
+// Chinese captions must.
 #include <Qsci/qsciscintilla.h>
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 int main(int argc, char* argv[]) {
@@ -11,6 +14,10 @@ int main(int argc, char* argv[]) {
   window.setFixedSize(680, 536);
   auto* editor = new QsciScintilla(&window);
   editor->setGeometry(8, 8, 656, 208);
+  if (QCoreApplication::arguments().contains(QStringLiteral("--chinese"))) {
+    auto* caption = new QLabel(QStringLiteral("复制留言"), &window);
+    caption->setGeometry(8, 230, 200, 24);
+  }
   window.show();
   return QApplication::exec();
 }
