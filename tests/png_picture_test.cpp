@@ -7,66 +7,66 @@
 namespace quillmark {
 namespace {
 
-using testing::PngSpec;
+using testing::PngLayout;
 using testing::WritePng;
 
 constexpr Rgb kButtonFace{0xF0, 0xE0, 0xD0};
 
-std::vector<std::uint32_t> Decoded(const PngSpec& spec) {
-  const std::vector<std::uint8_t> png = WritePng(spec);
+std::vector<std::uint32_t> Decoded(const PngLayout& layout) {
+  const std::vector<std::uint8_t> png = WritePng(layout);
   const std::optional<Bitmap> bitmap = DecodePngPicture(png, kButtonFace);
   if (!bitmap) return {};
-  EXPECT_EQ(bitmap->width, spec.width);
-  EXPECT_EQ(bitmap->height, spec.height);
+  EXPECT_EQ(bitmap->width, layout.width);
+  EXPECT_EQ(bitmap->height, layout.height);
   return bitmap->pixels;
 }
 
 using Pixels = std::vector<std::uint32_t>;
 
 TEST(DecodePngPicture, RgbaIsComposedOverTheBackground) {
-  PngSpec spec;
-  spec.samples = {255, 0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 128, 10, 20, 30, 255};
+  PngLayout layout;
+  layout.samples = {255, 0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 128, 10, 20, 30, 255};
   // Half-transparent blue over F0 E0 D0: (0*128 + F0*127 + 127) / 255 and so on.
-  EXPECT_EQ(Decoded(spec), (Pixels{0xFFFF0000, 0xFFF0E0D0, 0xFF7870E8, 0xFF0A141E}));
+  EXPECT_EQ(Decoded(layout), (Pixels{0xFFFF0000, 0xFFF0E0D0, 0xFF7870E8, 0xFF0A141E}));
 }
 
 TEST(DecodePngPicture, RgbAndGreyAreOpaque) {
-  PngSpec rgb;
+  PngLayout rgb;
   rgb.colourType = PNG_COLOR_TYPE_RGB;
   rgb.samples = {1, 2, 3, 4, 5, 6, 7, 8, 9, 250, 251, 252};
   EXPECT_EQ(Decoded(rgb), (Pixels{0xFF010203, 0xFF040506, 0xFF070809, 0xFFFAFBFC}));
-  PngSpec grey;
+  PngLayout grey;
   grey.colourType = PNG_COLOR_TYPE_GRAY;
   grey.samples = {0, 0x40, 0x80, 0xFF};
   EXPECT_EQ(Decoded(grey), (Pixels{0xFF000000, 0xFF404040, 0xFF808080, 0xFFFFFFFF}));
 }
 
 TEST(DecodePngPicture, GreyWithAlpha) {
-  PngSpec spec;
-  spec.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
-  spec.samples = {0x20, 255, 0x20, 0, 0xFF, 255, 0x00, 0};
-  EXPECT_EQ(Decoded(spec), (Pixels{0xFF202020, 0xFFF0E0D0, 0xFFFFFFFF, 0xFFF0E0D0}));
+  PngLayout layout;
+  layout.colourType = PNG_COLOR_TYPE_GRAY_ALPHA;
+  layout.samples = {0x20, 255, 0x20, 0, 0xFF, 255, 0x00, 0};
+  EXPECT_EQ(Decoded(layout), (Pixels{0xFF202020, 0xFFF0E0D0, 0xFFFFFFFF, 0xFFF0E0D0}));
 }
 
 TEST(DecodePngPicture, PaletteWithAndWithoutTransparency) {
-  PngSpec spec;
-  spec.colourType = PNG_COLOR_TYPE_PALETTE;
-  spec.palette = {{255, 0, 0}, {0, 0, 255}};
-  spec.samples = {0, 1, 1, 0};
-  EXPECT_EQ(Decoded(spec), (Pixels{0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFFFF0000}));
-  spec.paletteAlpha = {255, 0};
-  EXPECT_EQ(Decoded(spec), (Pixels{0xFFFF0000, 0xFFF0E0D0, 0xFFF0E0D0, 0xFFFF0000}));
+  PngLayout layout;
+  layout.colourType = PNG_COLOR_TYPE_PALETTE;
+  layout.palette = {{255, 0, 0}, {0, 0, 255}};
+  layout.samples = {0, 1, 1, 0};
+  EXPECT_EQ(Decoded(layout), (Pixels{0xFFFF0000, 0xFF0000FF, 0xFF0000FF, 0xFFFF0000}));
+  layout.paletteAlpha = {255, 0};
+  EXPECT_EQ(Decoded(layout), (Pixels{0xFFFF0000, 0xFFF0E0D0, 0xFFF0E0D0, 0xFFFF0000}));
 }
 
 TEST(DecodePngPicture, SixteenBitSamplesAndInterlacing) {
-  PngSpec wide;
+  PngLayout wide;
   wide.bitDepth = 16;
   wide.colourType = PNG_COLOR_TYPE_RGB;
   wide.samples = {0xFF, 0xFF, 0,    0,    0x80, 0x00, 0,    0,    0,    0,    0,    0,
                   0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(Decoded(wide), (Pixels{0xFFFF0080, 0xFF000000, 0xFF12569A, 0xFFFFFFFF}));
 
-  PngSpec interlaced;
+  PngLayout interlaced;
   interlaced.width = 9;
   interlaced.height = 9;
   interlaced.colourType = PNG_COLOR_TYPE_RGB;
@@ -81,9 +81,9 @@ TEST(DecodePngPicture, SixteenBitSamplesAndInterlacing) {
 }
 
 TEST(DecodePngPicture, CorruptAndTruncatedFilesGiveNothing) {
-  PngSpec spec;
-  spec.samples = std::vector<std::uint8_t>(16, 0x55);
-  const std::vector<std::uint8_t> good = WritePng(spec);
+  PngLayout layout;
+  layout.samples = std::vector<std::uint8_t>(16, 0x55);
+  const std::vector<std::uint8_t> good = WritePng(layout);
   ASSERT_TRUE(DecodePngPicture(good, kButtonFace).has_value());
 
   for (std::size_t cut : {std::size_t{0}, std::size_t{7}, std::size_t{20}, good.size() - 13}) {
