@@ -9,7 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libicu-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool xclip x11-utils imagemagick dbus dbus-x11 xdg-utils
+  xvfb xauth xdotool xclip x11-utils imagemagick dbus dbus-x11 xdg-utils python3
   fonts-noto-cjk
   clang libclang-rt-14-dev clang-format clang-tidy
 )

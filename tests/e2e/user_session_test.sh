@@ -58,7 +58,7 @@ for row in 0 1 2 3 4 5 6 7; do
     number=$((row_first[row] + column))
     x=$((left + (row >= 6 ? 16 : 15) + 32 * column))
     y=$((top + row_top[row]))
-    spread=$(convert "$screenshot_dir/session_start.png" -crop "24x24+$x+$y" +repage \
+    spread=$(/usr/bin/convert "$screenshot_dir/session_start.png" -crop "24x24+$x+$y" +repage \
       -format '%[fx:standard_deviation]' info:)
     if [[ "$message_only" == *" $number "* ]]; then
       awk "BEGIN {exit !($spread < 0.001)}" || fail "place of hidden emoji $number is not empty"
