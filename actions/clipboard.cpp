@@ -4,15 +4,13 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "text/conversion.h"
-
 namespace quillmark {
 
-void PutTextOnClipboard(std::string_view gbkText) {
+void PutTextOnClipboard(std::string_view utf8Text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (clipboard == nullptr) return;
   auto* data = new QMimeData;  // the clipboard takes it over
-  data->setText(QString::fromStdString(GbkToUtf8(gbkText)));
+  data->setText(QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size())));
   clipboard->setMimeData(data, QClipboard::Clipboard);
 }
 

@@ -10,26 +10,27 @@
 
 namespace quillmark {
 
-Text TidyComment(CommentEditor& editor) {
+TidiedComment TidyComment(CommentEditor& editor) {
   editor.CommitComposition();
   const long length = editor.GetTextLength();
   const Text gbk = Utf8ToGbk(editor.GetText(length));
   // Without a working clean-up the comment would come back empty; keeping it
   // as it was loses nothing.
-  Text cleaned = TryRemoveBlankLines(gbk).value_or(gbk);
-  editor.SetText(GbkToUtf8(cleaned));
+  TidiedComment cleaned{TryRemoveBlankLines(gbk).value_or(gbk), {}};
+  cleaned.utf8 = GbkToUtf8(cleaned.gbk);
+  editor.SetText(cleaned.utf8);
   return cleaned;
 }
 
-void CopyComment(CommentEditor& editor) { PutTextOnClipboard(TidyComment(editor)); }
+void CopyComment(CommentEditor& editor) { PutTextOnClipboard(TidyComment(editor).utf8); }
 
 void ExportComment(const MainWindow& window, const ExportContext& context) {
   const std::string typedName = window.ControlText(control_names::kAccountNameBox).toStdString();
   const Text accountName = typedName.empty() ? DefaultAccountName() : Utf8ToGbk(typedName);
-  const Text cleaned = TidyComment(*window.Editor());
-  PutTextOnClipboard(cleaned);
+  const TidiedComment cleaned = TidyComment(*window.Editor());
+  PutTextOnClipboard(cleaned.utf8);
   const Text monthDay = FormatDateTime(context.clock(), DashColon, MonthDay);
-  const int count = CountComments(cleaned);
+  const int count = CountComments(cleaned.gbk);
   const Text time = FormatDateTime(context.clock(), Compact, TimeOnly);
   const Text fileName = ExportFileName(monthDay, accountName, count, time);
   // A name that would reach outside the program directory is not written at all.
@@ -37,7 +38,7 @@ void ExportComment(const MainWindow& window, const ExportContext& context) {
       AccountNameFitsFileName(typedName) ? ExportFilePath(context.programDirectory, fileName)
                                          : std::nullopt;
   if (!path) return;
-  WriteExportFile(*path, cleaned);
+  WriteExportFile(*path, cleaned.gbk);
   if (window.IsChecked(control_names::kOpenFolderCheckBox) && context.reveal) {
     context.reveal(*path);
   }

@@ -10,10 +10,16 @@ namespace quillmark {
 class CommentEditor;
 class MainWindow;
 
+// The comment without its blank lines, in both of its forms.
+struct TidiedComment {
+  Text gbk;
+  Text utf8;
+};
+
 // The tidying that copy and export share: the comment without its blank lines
-// goes back into the editor, and its GBK form is returned. When the clean-up
-// cannot run, the comment stays as it was rather than being emptied.
-Text TidyComment(CommentEditor& editor);
+// goes back into the editor and is returned. When the clean-up cannot run, the
+// comment stays as it was rather than being emptied.
+TidiedComment TidyComment(CommentEditor& editor);
 
 // Tidies the comment and puts it on the clipboard.
 void CopyComment(CommentEditor& editor);
