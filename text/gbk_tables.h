@@ -25,6 +25,18 @@ class GbkTables {
 
  private:
   GbkTables();
+
+  // The unit of the GBK character at `at`, which moves past it: "?" for a lead
+  // byte without a trail byte after it. Inlined into every loop, where a call
+  // per character would halve the decoders' speed.
+  [[gnu::always_inline]] char16_t NextUnit(const std::uint8_t*& at, const std::uint8_t* end) const {
+    const std::uint8_t byte = *at++;
+    if (byte < 0x80) return byte;
+    if (byte == 0x80 || byte == 0xFF) return single_[byte];
+    if (at == end || *at < 0x40 || *at == 0x7F || *at == 0xFF) return u'?';
+    const std::uint8_t trail = *at++;
+    return pairs_[static_cast<std::size_t>(byte - 0x81) * kTrailsPerLead + (trail - 0x40)];
+  }
   template <bool kWrite>
   std::size_t DecodeToUtf8Into(std::string_view bytes, char* out) const;
   template <bool kChecked>
