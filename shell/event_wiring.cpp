@@ -47,8 +47,10 @@ std::function<void()> HandlerFor(Operation operation, const ElementRecord& recor
     case Operation::ApplyPaletteMode:
       return [&operations] { operations.ApplyPaletteMode(); };
     case Operation::InsertEmoji: {
-      const Text code = EmojiCode(EmojiByNumber(record.properties.emojiNumber));
-      return [&operations, code] { operations.InsertEmoji(code); };
+      // The code is looked up at the click: making the codes loads the code
+      // page tables, which a window that is only looked at never needs.
+      const int number = record.properties.emojiNumber;
+      return [&operations, number] { operations.InsertEmoji(EmojiCode(EmojiByNumber(number))); };
     }
     case Operation::OnMainWindowCreated:
       break;
