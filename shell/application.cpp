@@ -7,6 +7,7 @@
 #include "shell/comment_font.h"
 #include "shell/event_wiring.h"
 #include "shell/fatal_error.h"
+#include "shell/gui_font.h"
 #include "shell/window_builder.h"
 #include "shell/window_keys.h"
 
@@ -42,6 +43,7 @@ void DescribeApplication(QApplication& application) {
 std::optional<StartedWindow> StartMainWindow(const WindowDescription& description) {
   InitialiseResources();
   SubstituteCommentFontFace();
+  UseDefaultGuiFont();
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   const std::optional<WindowDescription> read = ReadWindowDescription(description);
   if (!read) {

@@ -4,9 +4,14 @@
 #include <QApplication>
 #include <QTest>
 
+#include <ostream>
+
 #include "shell/application.h"
 #include "shell/comment_editor.h"
 #include "shell/control_names.h"
+
+// Failure messages show a QString as its text rather than as raw units.
+inline void PrintTo(const QString& text, std::ostream* stream) { *stream << text.toStdString(); }
 
 namespace quillmark::testing {
 
