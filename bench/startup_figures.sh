@@ -12,6 +12,8 @@ xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
 for _ in $(seq 100); do [ -s "$work_dir/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(tr -d '\n' <"$work_dir/display")" QT_QPA_PLATFORM=xcb
+# A first program that cannot reach the server aborts; wait until it answers.
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 # Both programs get the same private session bus, so neither starts one.
 dbus-daemon --session --nofork --print-address=3 --address="unix:path=$work_dir/bus" \
   3>"$work_dir/bus-address" >/dev/null 2>&1 &
