@@ -7,18 +7,18 @@ set -euo pipefail
 build_dir=$(realpath "${1:-build-release}")
 runs=${2:-15}
 work_dir=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work_dir/display" >/dev/null 2>&1 &
+# -noreset: a server that resets when its last client leaves refuses, for a
+# moment, the program started next.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work_dir/display" >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
 for _ in $(seq 100); do [ -s "$work_dir/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(tr -d '\n' <"$work_dir/display")" QT_QPA_PLATFORM=xcb
-# A first program that cannot reach the server aborts; wait until it answers.
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 # Both programs get the same private session bus, so neither starts one.
 dbus-daemon --session --nofork --print-address=3 --address="unix:path=$work_dir/bus" \
   3>"$work_dir/bus-address" >/dev/null 2>&1 &
 bus_pid=$!
-trap 'kill "$xvfb_pid" "$bus_pid" 2>/dev/null || true; tail -n 5 "$work_dir/stderr" >&2; rm -rf "$work_dir"' EXIT
+trap 'kill "$xvfb_pid" "$bus_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
 for _ in $(seq 100); do [ -s "$work_dir/bus-address" ] && break; sleep 0.05; done
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work_dir/bus-address")
 export DBUS_SESSION_BUS_ADDRESS
@@ -27,11 +27,15 @@ export DBUS_SESSION_BUS_ADDRESS
 measure() {
   local binary=$1 title=$2 start end pid
   start=$(date +%s%N)
-  "$binary" "${@:3}" >/dev/null 2>>"$work_dir/stderr" &
+  "$binary" "${@:3}" >/dev/null 2>"$work_dir/stderr" &
   pid=$!
   for _ in $(seq 2000); do
     xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
-    kill -0 "$pid" 2>/dev/null || { echo "$binary ended before its window appeared" >&2; exit 1; }
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "$binary ended before its window appeared:" >&2
+      cat "$work_dir/stderr" >&2
+      exit 1
+    fi
     sleep 0.005
   done
   end=$(date +%s%N)

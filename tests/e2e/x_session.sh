@@ -25,7 +25,9 @@ fail() {
 
 start_x_server() {
   local fd_file="$work_dir/display"
-  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp 3>"$fd_file" >/dev/null 2>&1 &
+  # -noreset: a server that resets when its last client leaves refuses, for a
+  # moment, the program started next.
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     if [ -s "$fd_file" ]; then break; fi
