@@ -36,6 +36,17 @@ std::vector<QWidget*> VisibleEmojiButtons(const quillmark::MainWindow& window) {
   return buttons;
 }
 
+// The main window as the program starts it, once it is shown.
+std::optional<quillmark::StartedWindow> ShownMainWindow(benchmark::State& state) {
+  std::optional<quillmark::StartedWindow> started =
+      quillmark::StartMainWindow(quillmark::MainWindowDescription());
+  if (!started || !QTest::qWaitForWindowExposed(started->window.get())) {
+    state.SkipWithError("the window was not shown");
+    return std::nullopt;
+  }
+  return started;
+}
+
 void EmptyTheDocument(quillmark::CommentEditor& editor) {
   editor.ClearText();
   editor.View()->SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
@@ -45,12 +56,8 @@ void EmptyTheDocument(quillmark::CommentEditor& editor) {
 // The first click of the process also makes the emoji codes and, with them,
 // the code page tables; registered first so that nothing has made them yet.
 void FirstEmojiClick(benchmark::State& state) {
-  std::optional<quillmark::StartedWindow> started =
-      quillmark::StartMainWindow(quillmark::MainWindowDescription());
-  if (!started || !QTest::qWaitForWindowExposed(started->window.get())) {
-    state.SkipWithError("the window was not shown");
-    return;
-  }
+  std::optional<quillmark::StartedWindow> started = ShownMainWindow(state);
+  if (!started) return;
   QWidget* button = VisibleEmojiButtons(*started->window).front();
   for (auto _ : state) QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -60,12 +67,8 @@ BENCHMARK(FirstEmojiClick)->Iterations(1)->Unit(benchmark::kMillisecond);
 // `clicksPerLine` clicks. A first round of the same clicks warms the caches;
 // the memory figure is what the timed round adds on top of it.
 void ClickEmojiButtons(benchmark::State& state) {
-  std::optional<quillmark::StartedWindow> started =
-      quillmark::StartMainWindow(quillmark::MainWindowDescription());
-  if (!started || !QTest::qWaitForWindowExposed(started->window.get())) {
-    state.SkipWithError("the window was not shown");
-    return;
-  }
+  std::optional<quillmark::StartedWindow> started = ShownMainWindow(state);
+  if (!started) return;
   const auto clicksPerLine = static_cast<std::size_t>(state.range(0));
   const bool repaintEachClick = state.range(1) != 0;
   const std::vector<QWidget*> buttons = VisibleEmojiButtons(*started->window);
