@@ -20,14 +20,38 @@ std::u16string DecodeWithIcu(UConverter* converter, const std::string& bytes) {
   return units;
 }
 
-std::string EncodeWithIcu(UConverter* converter, const std::u16string& units) {
-  std::string bytes(units.size() * 4 + 1, '\0');
+// The encoding of every unit, as a byte or lead << 8 | trail, read from ICU
+// in one call: `offsets` names the unit each byte came from, since a unit
+// gives one byte or two. Surrogates and units without a mapping stay "?".
+std::vector<std::uint16_t> EncodeAllUnits(UConverter* converter) {
+  std::u16string units;
+  units.reserve(0x10000);
+  for (std::uint32_t unit = 0; unit < 0x10000; ++unit) {
+    if (!IsSurrogate(static_cast<char16_t>(unit))) units += static_cast<char16_t>(unit);
+  }
+  std::string bytes(units.size() * 2, '\0');
+  std::vector<int32_t> offsets(bytes.size());
+  char* target = bytes.data();
+  const UChar* source = units.data();
   UErrorCode error = U_ZERO_ERROR;
-  const int32_t length =
-      ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()), units.data(),
-                      static_cast<int32_t>(units.size()), &error);
-  bytes.resize(U_SUCCESS(error) ? static_cast<std::size_t>(length) : 0);
-  return bytes;
+  ucnv_fromUnicode(converter, &target, bytes.data() + bytes.size(), &source,
+                   units.data() + units.size(), offsets.data(), true, &error);
+  std::vector<std::uint16_t> encoded(0x10000, '?');
+  if (U_FAILURE(error)) return encoded;
+  const auto written = static_cast<std::size_t>(target - bytes.data());
+  for (std::size_t at = 0; at < written;) {
+    std::size_t length = 1;
+    while (at + length < written && offsets[at + length] == offsets[at]) ++length;
+    const auto lead = static_cast<std::uint8_t>(bytes[at]);
+    const char16_t unit = units[static_cast<std::size_t>(offsets[at])];
+    if (length == 1) encoded[unit] = lead;
+    if (length == 2) {
+      encoded[unit] =
+          static_cast<std::uint16_t>(lead << 8 | static_cast<std::uint8_t>(bytes[at + 1]));
+    }
+    at += length;
+  }
+  return encoded;
 }
 
 }  // namespace
@@ -62,19 +86,7 @@ GbkTables::GbkTables() : pairs_(kLeadCount * kTrailsPerLead, u'?'), encoded_(0x1
     pairs_.assign(decoded.begin(), decoded.end());
   }
 
-  // Units are encoded one call per block of the same byte length; a unit
-  // that needs ICU's "?" gives that mark.
-  for (std::uint32_t unit = 0; unit < 0x10000; ++unit) {
-    const auto value = static_cast<char16_t>(unit);
-    if (IsSurrogate(value)) continue;
-    const std::string bytes = EncodeWithIcu(converter.get(), std::u16string(1, value));
-    if (bytes.size() == 1) {
-      encoded_[unit] = static_cast<std::uint8_t>(bytes[0]);
-    } else if (bytes.size() == 2) {
-      encoded_[unit] = static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes[0]) << 8 |
-                                                  static_cast<std::uint8_t>(bytes[1]));
-    }
-  }
+  encoded_ = EncodeAllUnits(converter.get());
 }
 
 template <bool kChecked>
