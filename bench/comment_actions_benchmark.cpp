@@ -1,8 +1,6 @@
 // Copy and export of a 1 MiB comment in the real main window, offscreen:
 // editor to clipboard, and editor to file without the reveal.
 #include <benchmark/benchmark.h>
-#include <QApplication>
-#include <QTest>
 
 #include <filesystem>
 
@@ -55,12 +53,3 @@ BENCHMARK(CopyComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(ExportComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

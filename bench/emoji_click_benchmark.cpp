@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -103,12 +102,3 @@ BENCHMARK(ClickEmojiButtons)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
