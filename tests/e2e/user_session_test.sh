@@ -134,7 +134,7 @@ echo "4. the box empties on a click; clear empties the editor and Ctrl+Z brings 
 
 # 5. The customer-service button.
 click "${customer_service[@]}"
-for _ in $(seq 100); do [ -s "$links" ] && break; sleep 0.05; done
+wait_for_file "$links" || true
 [ "$(cat "$links")" = "tencent://message/?uin=800012345&Site=https://www.example.com/&Menu=yes" ] ||
   fail "handler got '$(cat "$links")'"
 echo "5. the tencent: handler received the exact link"

@@ -23,17 +23,22 @@ fail() {
   exit 1
 }
 
+# Waits up to 5 s for a file to hold something; fails if it never does.
+wait_for_file() {
+  for _ in $(seq 100); do
+    if [ -s "$1" ]; then return 0; fi
+    sleep 0.05
+  done
+  [ -s "$1" ]
+}
+
 start_x_server() {
   local fd_file="$work_dir/display"
   # -noreset: a server that resets when its last client leaves refuses, for a
   # moment, the program started next.
   Xvfb -displayfd 3 -screen 0 "${1:-1280x1024x24}" -nolisten tcp -noreset 3>"$fd_file" >/dev/null 2>&1 &
   xvfb_pid=$!
-  for _ in $(seq 100); do
-    if [ -s "$fd_file" ]; then break; fi
-    sleep 0.05
-  done
-  [ -s "$fd_file" ] || fail "Xvfb did not start"
+  wait_for_file "$fd_file" || fail "Xvfb did not start"
   export DISPLAY=":$(tr -d '\n' <"$fd_file")"
   export QT_QPA_PLATFORM=xcb
   export HOME="$work_dir/home" XDG_RUNTIME_DIR="$work_dir/runtime"
@@ -49,11 +54,7 @@ start_session_bus() {
   dbus-daemon --session --nofork --print-address=3 --address="unix:path=$work_dir/bus" \
     3>"$address_file" >/dev/null 2>&1 &
   bus_pid=$!
-  for _ in $(seq 100); do
-    if [ -s "$address_file" ]; then break; fi
-    sleep 0.05
-  done
-  [ -s "$address_file" ] || fail "dbus-daemon did not start"
+  wait_for_file "$address_file" || fail "dbus-daemon did not start"
   DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address_file")
   export DBUS_SESSION_BUS_ADDRESS
 }
