@@ -1,12 +1,9 @@
 #include "actions/comment_actions.h"
 
-#include "actions/clipboard.h"
 #include "actions/date_time_format.h"
 #include "actions/export_file.h"
-#include "shell/comment_editor.h"
-#include "shell/control_names.h"
-#include "shell/main_window.h"
 #include "text/blank_lines.h"
+#include "window/control_names.h"
 
 namespace quillmark {
 
@@ -22,26 +19,34 @@ TidiedComment TidyComment(CommentEditor& editor) {
   return cleaned;
 }
 
-void CopyComment(CommentEditor& editor) { PutTextOnClipboard(TidyComment(editor).utf8); }
+void CopyComment(CommentEditor& editor, Desktop& desktop) {
+  const TidiedComment cleaned = TidyComment(editor);
+  desktop.PutTextOnClipboard(cleaned.gbk, cleaned.utf8);
+}
 
-void ExportComment(const MainWindow& window, const ExportContext& context) {
-  const std::string typedName = window.ControlText(control_names::kAccountNameBox).toStdString();
+void ClearComment(CommentEditor& editor) { editor.ClearText(); }
+
+void ClearAccountName(WindowControls& controls) {
+  controls.SetControlText(control_names::kAccountNameBox, "");
+}
+
+void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& desktop) {
+  const std::string typedName = controls.ControlText(control_names::kAccountNameBox);
   const Text accountName = typedName.empty() ? DefaultAccountName() : Utf8ToGbk(typedName);
-  const TidiedComment cleaned = TidyComment(*window.Editor());
-  PutTextOnClipboard(cleaned.utf8);
-  const Text monthDay = FormatDateTime(context.clock(), DashColon, MonthDay);
+  const TidiedComment cleaned = TidyComment(editor);
+  desktop.PutTextOnClipboard(cleaned.gbk, cleaned.utf8);
+  const bool twentyFourHour = desktop.UsesTwentyFourHourClock();
+  const Text monthDay = FormatDateTime(desktop.Now(), DashColon, MonthDay, twentyFourHour);
   const int count = CountComments(cleaned.gbk);
-  const Text time = FormatDateTime(context.clock(), Compact, TimeOnly);
+  const Text time = FormatDateTime(desktop.Now(), Compact, TimeOnly, twentyFourHour);
   const Text fileName = ExportFileName(monthDay, accountName, count, time);
-  // A name that would reach outside the program directory is not written at all.
+  // A name that would reach outside the program's folder is not written at all.
   const std::optional<std::filesystem::path> path =
-      AccountNameFitsFileName(typedName) ? ExportFilePath(context.programDirectory, fileName)
+      AccountNameFitsFileName(typedName) ? ExportFilePath(desktop.ProgramFolder(), fileName)
                                          : std::nullopt;
   if (!path) return;
   WriteExportFile(*path, cleaned.gbk);
-  if (window.IsChecked(control_names::kOpenFolderCheckBox) && context.reveal) {
-    context.reveal(*path);
-  }
+  if (controls.IsChecked(control_names::kOpenFolderCheckBox)) desktop.RevealInFolder(*path);
 }
 
 }  // namespace quillmark

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <filesystem>
-#include <functional>
-
+#include "actions/desktop.h"
+#include "editor/comment_editor.h"
 #include "text/conversion.h"
+#include "window/window_controls.h"
 
 namespace quillmark {
-
-class CommentEditor;
-class MainWindow;
 
 // The comment without its blank lines, in both of its forms.
 struct TidiedComment {
@@ -22,18 +19,17 @@ struct TidiedComment {
 TidiedComment TidyComment(CommentEditor& editor);
 
 // Tidies the comment and puts it on the clipboard.
-void CopyComment(CommentEditor& editor);
+void CopyComment(CommentEditor& editor, Desktop& desktop);
 
-// Where an export writes and when it happens, given by its caller.
-struct ExportContext {
-  std::filesystem::path programDirectory;
-  std::function<double()> clock;                             // the current automation date
-  std::function<bool(const std::filesystem::path&)> reveal;  // shows the file in its folder
-};
+// Empties the comment, as one undo step.
+void ClearComment(CommentEditor& editor);
+
+// Empties the account-name box.
+void ClearAccountName(WindowControls& controls);
 
 // Tidies and copies the comment, writes it as a GBK file named from the date,
-// the account name, the comment count and the time into the program directory,
+// the account name, the comment count and the time into the program's folder,
 // and shows the file when the open-folder box is checked. Shows no message.
-void ExportComment(const MainWindow& window, const ExportContext& context);
+void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& desktop);
 
 }  // namespace quillmark

@@ -1,8 +1,5 @@
 #include "actions/customer_service.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 namespace quillmark {
 namespace {
 
@@ -16,9 +13,6 @@ std::string CustomerServiceUri() {
          "&Site=" + kCustomerServiceSite + "&Menu=yes";
 }
 
-// The desktop's open facility needs no owner window on Linux, so none is looked for.
-void ContactCustomerService() {
-  QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(CustomerServiceUri())));
-}
+void ContactCustomerService(Desktop& desktop) { desktop.OpenUri(CustomerServiceUri()); }
 
 }  // namespace quillmark

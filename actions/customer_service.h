@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "actions/desktop.h"
+
 namespace quillmark {
 
 // The chat link of customer service: the account number and the web address
@@ -10,6 +12,6 @@ std::string CustomerServiceUri();
 
 // Hands the chat link to whatever the desktop runs for tencent: links.
 // Nothing comes back and nothing is shown, whatever happens.
-void ContactCustomerService();
+void ContactCustomerService(Desktop& desktop);
 
 }  // namespace quillmark

@@ -4,12 +4,8 @@
 #include <charconv>
 #include <string>
 
-#include "actions/locale_clock.h"
-
 namespace quillmark {
 namespace {
-
-ClockSettingReader currentClockReader = ReadLocaleClockSetting;
 
 constexpr int kStyleCount = 4;
 
@@ -150,7 +146,7 @@ Text FormatWithPatterns(double value, std::string_view datePattern, std::string_
   return result;
 }
 
-Text FormatDateTime(std::optional<double> value, int style, int kind) {
+Text FormatDateTime(std::optional<double> value, int style, int kind, bool twentyFourHourClock) {
   const double when = value.value_or(CurrentAutomationDate());
   const auto column = static_cast<std::size_t>(style >= 0 && style < kStyleCount ? style : 0);
   const PatternRows& rows = Patterns();
@@ -162,23 +158,14 @@ Text FormatDateTime(std::optional<double> value, int style, int kind) {
   if (kind == MonthDay) datePattern = rows.monthDay[column];
   if (kind == HourMinute) timePattern = rows.hourMinute[column];
   if (kind == MinuteSecond) timePattern = rows.minuteSecond[column];
-  if (SystemUses24HourClock()) timePattern = To24HourPattern(timePattern);
+  if (twentyFourHourClock) timePattern = To24HourPattern(timePattern);
   return FormatWithPatterns(when, datePattern, timePattern, false);
 }
 
-bool SystemUses24HourClock() {
-  char buffer[5] = "    ";
-  currentClockReader(buffer, 4);
-  int setting = 0;
-  const std::string_view text(buffer);
-  std::from_chars(text.data(), text.data() + text.size(), setting);
-  return setting == 1;
-}
-
-ClockSettingReader SetClockSettingReader(ClockSettingReader reader) {
-  const ClockSettingReader previous = currentClockReader;
-  currentClockReader = reader != nullptr ? reader : ReadLocaleClockSetting;
-  return previous;
+bool IsTwentyFourHourSetting(std::string_view setting) {
+  int value = 0;
+  std::from_chars(setting.data(), setting.data() + setting.size(), value);
+  return value == 1;
 }
 
 }  // namespace quillmark

@@ -27,9 +27,10 @@ enum DateTimeStyle : int {
 };
 
 // Any kind or style outside its range is taken as the first. Without a value
-// the current local time is formatted. Empty when the value is not a date.
+// the current local time is formatted. Hours follow the locale's clock, which
+// the caller reads from the desktop. Empty when the value is not a date.
 Text FormatDateTime(std::optional<double> value = std::nullopt, int style = UnitChars,
-                    int kind = DateAndTime);
+                    int kind = DateAndTime, bool twentyFourHourClock = false);
 
 // The date part and the time part directly after it; a pattern of two bytes
 // or fewer gives an empty part.
@@ -42,13 +43,9 @@ Text FormatWithPatterns(double value, std::string_view datePattern, std::string_
 Text FormatDatePicture(const CalendarTime& calendar, std::string_view pattern);
 Text FormatTimePicture(const CalendarTime& calendar, std::string_view pattern, bool force24Hour);
 
-// True when the user's locale setting for the clock reads as 1: the 24-hour clock.
-bool SystemUses24HourClock();
-
-// Reads the locale's clock setting into a text buffer the way the platform's
-// locale query does ("1" for the 24-hour clock, "0" for the 12-hour clock);
-// a test may put its own in place. Returns the reader it replaced.
-using ClockSettingReader = void (*)(char* buffer, int size);
-ClockSettingReader SetClockSettingReader(ClockSettingReader reader);
+// The locale's clock setting as the platform's locale query writes it
+// (LOCALE_ITIME): true when it reads as 1, the 24-hour clock. A setting that
+// could not be read, or reads as anything else, is the 12-hour clock.
+bool IsTwentyFourHourSetting(std::string_view setting);
 
 }  // namespace quillmark

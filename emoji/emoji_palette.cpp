@@ -1,29 +1,27 @@
 #include "emoji/emoji_palette.h"
 
 #include "emoji/catalogue.h"
-#include "shell/comment_editor.h"
-#include "shell/control_names.h"
-#include "shell/main_window.h"
+#include "window/control_names.h"
 
 namespace quillmark {
 namespace {
 
-void SetSetVisible(const MainWindow& window, EmojiSet set, bool visible) {
+void SetSetVisible(WindowControls& controls, EmojiSet set, bool visible) {
   for (const int number : EmojiNumbersOf(set)) {
-    window.SetControlVisible(EmojiButtonName(EmojiByNumber(number)), visible);
+    controls.SetControlVisible(EmojiButtonName(EmojiByNumber(number)), visible);
   }
 }
 
 }  // namespace
 
-void HideMessageOnlyEmoji(const MainWindow& window) {
-  SetSetVisible(window, EmojiSet::MessageOnly, false);
+void HideMessageOnlyEmoji(WindowControls& controls) {
+  SetSetVisible(controls, EmojiSet::MessageOnly, false);
 }
 
-void ApplyPaletteMode(const MainWindow& window) {
-  const bool commentAreaMode = window.IsChecked(control_names::kCommentEmojiRadio);
-  SetSetVisible(window, EmojiSet::MessageOnly, !commentAreaMode);
-  SetSetVisible(window, EmojiSet::CommentOnly, commentAreaMode);
+void ApplyPaletteMode(WindowControls& controls) {
+  const bool commentAreaMode = controls.IsChecked(control_names::kCommentEmojiRadio);
+  SetSetVisible(controls, EmojiSet::MessageOnly, !commentAreaMode);
+  SetSetVisible(controls, EmojiSet::CommentOnly, commentAreaMode);
 }
 
 void InsertEmoji(CommentEditor& editor, const Text& gbkCode) {

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "editor/comment_editor.h"
 #include "text/conversion.h"
+#include "window/window_controls.h"
 
 namespace quillmark {
 
-class CommentEditor;
-class MainWindow;
-
 // Hides the 26 message-only emoji, in ascending number order.
-void HideMessageOnlyEmoji(const MainWindow& window);
+void HideMessageOnlyEmoji(WindowControls& controls);
 // Shows the set that the comment-area radio asks for: the comment-area set
 // while it is checked, the message set otherwise.
-void ApplyPaletteMode(const MainWindow& window);
+void ApplyPaletteMode(WindowControls& controls);
 // Puts a GBK emoji code into the comment at the caret, as UTF-8.
 void InsertEmoji(CommentEditor& editor, const Text& gbkCode);
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // The conversion functions of the platform's national-language layer, as the
-// program's text operations expect them, built on ICU. Each either measures
+// program's text operations expect them. Each platform implements them in a
+// file of its own (text/icu/ on ICU). Each either measures
 // (no output, capacity 0) or converts into an output of the given capacity.
 // An input length of -1 converts up to and including the first zero element.
 // The result is the number of elements written or needed; 0 means failure:
@@ -24,8 +27,9 @@ int MultiByteToWideChar(unsigned codePage, std::uint32_t flags, const char* inpu
 int WideCharToMultiByte(unsigned codePage, std::uint32_t flags, const char16_t* input,
                         int inputLength, char* output, int outputCapacity);
 
-// The number of units before the first zero unit, never looking past `limit`
-// units; `limit` when there is no zero unit among them.
-int BoundedStringLength(const char16_t* units, int limit);
+// GBK bytes, without a zero byte among them, straight to UTF-8: the same bytes
+// as decoding them to UTF-16 and encoding that, which a platform may do in
+// one pass.
+std::string DecodeGbkToUtf8(std::string_view bytes);
 
 }  // namespace quillmark

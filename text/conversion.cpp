@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "text/gbk_tables.h"
-
 namespace quillmark {
 namespace {
 
@@ -121,6 +119,12 @@ StagingBlock EncodeToHeapBlock(const char16_t* units, int count, unsigned codePa
 
 std::string_view TextOf(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
+int BoundedStringLength(const char16_t* units, int limit) {
+  if (units == nullptr || limit <= 0) return 0;
+  const char16_t* end = std::find(units, units + limit, u'\0');
+  return static_cast<int>(end - units);
+}
+
 ByteSet GbkToUtf16(std::string_view text) {
   if (TextOf(text).empty()) return {};
   return UnitsWithMeasuredTerminator(text, kGbkCodePage);
@@ -150,13 +154,7 @@ Text Utf8ToGbk(std::string_view text) { return Recode(text, kUtf8CodePage, kGbkC
 
 // Each unit goes on to UTF-8 as soon as it is decoded, without a buffer of
 // all the units in between: the same bytes, sooner.
-Text GbkToUtf8(std::string_view text) {
-  const std::string_view content = TextOf(text);
-  const GbkTables& tables = GbkTables::Get();
-  Text utf8(tables.Utf8Length(content), '\0');
-  tables.DecodeToUtf8(content, utf8.data());
-  return utf8;
-}
+Text GbkToUtf8(std::string_view text) { return DecodeGbkToUtf8(TextOf(text)); }
 
 std::u16string GbkToUnits(std::string_view text) { return DecodeText(text, kGbkCodePage); }
 

@@ -20,6 +20,10 @@ using ByteSet = std::vector<std::uint8_t>;
 // The text that a byte string stands for: its bytes up to the first zero byte.
 std::string_view TextOf(std::string_view bytes);
 
+// The number of units before the first zero unit, never looking past `limit`
+// units; `limit` when there is no zero unit among them.
+int BoundedStringLength(const char16_t* units, int limit);
+
 // GBK text to UTF-16 ending in one zero unit; the empty set for an empty text.
 ByteSet GbkToUtf16(std::string_view text);
 // UTF-16 up to its first zero unit (or all of it) to UTF-8, without terminator.

@@ -9,6 +9,7 @@
 
 // The regular-expression engine behind RegExpObject: a pattern, its options and
 // the searches, all on UTF-16, in the manner of a scripting-language RegExp.
+// Each platform implements the searches; replacement is shared.
 namespace quillmark {
 
 // Where a match or a group lies in the subject, in UTF-16 units.
@@ -48,8 +49,14 @@ class RegExpMatches {
   std::vector<TextSpan> spans_;
 };
 
+// One platform's engine. The pattern and options are set before a search.
 class RegExpEngine {
  public:
+  RegExpEngine() = default;
+  RegExpEngine(const RegExpEngine&) = delete;
+  RegExpEngine& operator=(const RegExpEngine&) = delete;
+  virtual ~RegExpEngine() = default;
+
   bool ignoreCase = false;
   bool multiline = false;
   bool singleline = false;  // a dot also matches line breaks
@@ -57,8 +64,8 @@ class RegExpEngine {
   std::u16string pattern;
 
   // Every match (or only the first without `global`); nothing when the pattern
-  // does not compile.
-  [[nodiscard]] std::optional<RegExpMatches> Execute(std::u16string_view subject) const;
+  // does not compile. Line anchors see only CR and LF as line ends.
+  [[nodiscard]] virtual std::optional<RegExpMatches> Execute(std::u16string_view subject) const = 0;
 
   // The subject with the matches replaced; nothing when the pattern does not compile.
   [[nodiscard]] std::optional<std::u16string> Replace(std::u16string_view subject,
@@ -70,8 +77,13 @@ class RegExpEngine {
 std::u16string ReplaceMatches(std::u16string_view subject, const RegExpMatches& matches,
                               std::u16string_view replacement);
 
-// Makes the engine for each search; a test may make it fail to exist, as an
-// engine that cannot be created does. Returns the factory it replaced.
+// The engine of the platform the program is built for, from the file of its
+// own beside the platform's other text services; nothing when it cannot be made.
+std::shared_ptr<RegExpEngine> CreatePlatformRegExpEngine();
+
+// Makes the engine for each search, the platform's unless a test puts another
+// in place or makes it fail to exist, as an engine that cannot be created
+// does. Returns the factory it replaced.
 using RegExpEngineFactory = std::shared_ptr<RegExpEngine> (*)();
 std::shared_ptr<RegExpEngine> CreateRegExpEngine();
 RegExpEngineFactory SetRegExpEngineFactory(RegExpEngineFactory factory);

@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${1:-build}
 
-mapfile -t sources < <(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find shell emoji text actions tests bench tools -name '*.cpp' -o -name '*.h')
+mapfile -t sources < <(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find text emoji editor window actions qt tests bench tools -name '*.cpp' -o -name '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(shell|emoji|text|actions)/.*\.cpp$')
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(text|emoji|editor|window|actions|qt)/.*\.cpp$')
 printf '%s\n' "${units[@]}" |
   xargs -P "$(nproc)" -n 4 clang-tidy --quiet -p "$build_dir" 2>/dev/null |
   tee "$build_dir/clang-tidy.log"

@@ -12,6 +12,7 @@ jobs=$(nproc)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
 bash tools/lint.sh build
+bash tools/check_layers.sh build
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
   -DQUILLMARK_BUILD_BENCHMARKS=OFF -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/blank_line_rule.h"
+#include "tests/core/blank_line_rule.h"
 #include "text/blank_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

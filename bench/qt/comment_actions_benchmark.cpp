@@ -1,0 +1,68 @@
+// Copy and export of a 1 MiB comment in the real main window, offscreen:
+// editor to clipboard, and editor to file without the reveal.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "actions/comment_actions.h"
+#include "bench/comment_text.h"
+#include "qt/application.h"
+#include "qt/comment_editor_view.h"
+#include "window/control_names.h"
+
+namespace {
+
+constexpr std::size_t kOneMiB = 1 << 20;
+
+// The program's own desktop, exporting into the benchmark's folder.
+class DesktopInFolder : public quillmark::QtDesktop {
+ public:
+  explicit DesktopInFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
+  [[nodiscard]] std::filesystem::path ProgramFolder() const override { return folder_; }
+
+ private:
+  std::filesystem::path folder_;
+};
+
+quillmark::StartedWindow& Window() {
+  static quillmark::StartedWindow started =
+      quillmark::StartMainWindow(quillmark::MainWindowDescription()).value();
+  return started;
+}
+
+void CopyComment(benchmark::State& state) {
+  const std::string comment = quillmark::bench::MakeComment(kOneMiB);
+  quillmark::CommentEditor& editor = Window().window->EditorFrame()->Editor();
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.SetText(comment);
+    state.ResumeTiming();
+    quillmark::CopyComment(editor, *Window().desktop);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * comment.size()));
+}
+
+void ExportComment(benchmark::State& state) {
+  const std::string comment = quillmark::bench::MakeComment(kOneMiB);
+  const std::filesystem::path directory =
+      std::filesystem::temp_directory_path() / "quillmark-export-benchmark";
+  std::filesystem::create_directories(directory);
+  DesktopInFolder desktop(directory);
+  quillmark::CommentEditor& editor = Window().window->EditorFrame()->Editor();
+  quillmark::MainWindow& window = *Window().window;
+  // Unticked, as the reveal is not what is measured.
+  window.Control(quillmark::control_names::kOpenFolderCheckBox)->setProperty("checked", false);
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.SetText(comment);
+    state.ResumeTiming();
+    quillmark::ExportComment(window, editor, desktop);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * comment.size()));
+  std::filesystem::remove_all(directory);
+}
+
+BENCHMARK(CopyComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(ExportComment)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace

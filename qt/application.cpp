@@ -1,0 +1,67 @@
+#include "qt/application.h"
+
+#include <QDir>
+
+#include "qt/comment_editor_view.h"
+#include "qt/comment_font.h"
+#include "qt/event_wiring.h"
+#include "qt/fatal_error.h"
+#include "qt/gui_font.h"
+#include "qt/window_builder.h"
+#include "qt/window_keys.h"
+
+// Resources built into a static library are registered by hand.
+static void InitialiseResources() {
+  Q_INIT_RESOURCE(resources);
+  Q_INIT_RESOURCE(pictures);
+}
+
+namespace quillmark {
+namespace {
+
+// Runs before the window exists and does nothing else; kept as the start-up
+// step other code may hook into.
+int ProgramStart() { return 0; }
+
+}  // namespace
+
+void DescribeApplication(QApplication& application) {
+  application.setApplicationName(QStringLiteral("Quillmark"));
+  application.setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+  application.setOrganizationName(QStringLiteral("Velmora"));
+  application.setDesktopFileName(QStringLiteral("quillmark"));
+}
+
+std::optional<StartedWindow> StartMainWindow(const WindowDescription& description) {
+  InitialiseResources();
+  SubstituteCommentFontFace();
+  UseDefaultGuiFont();
+  QDir::setCurrent(QCoreApplication::applicationDirPath());
+  const std::optional<WindowDescription> read = ReadWindowDescription(description);
+  if (!read) {
+    ShowFatalError(QStringLiteral("载入窗口模板数据段出错!"));
+    return std::nullopt;
+  }
+  ProgramStart();
+  StartedWindow started{std::make_unique<QtDesktop>(), nullptr, CreateMainWindow(*read)};
+  if (started.window == nullptr) {
+    ShowFatalError(QStringLiteral("载入启动窗口失败"));
+    return std::nullopt;
+  }
+  started.operations = std::make_unique<Operations>(
+      *started.window, started.window->EditorFrame()->Editor(), *started.desktop);
+  WireEvents(*started.window, *read, *started.operations);
+  new WindowKeys(*started.window);
+  started.operations->OnMainWindowCreated();
+  started.window->MoveToScreenCentre();
+  started.window->show();
+  return started;
+}
+
+int RunQuillmark(QApplication& application, const WindowDescription& description) {
+  const std::optional<StartedWindow> started = StartMainWindow(description);
+  if (!started) return kFatalExitCode;
+  return application.exec();
+}
+
+}  // namespace quillmark

@@ -1,0 +1,82 @@
+#include "qt/comment_editor_view.h"
+
+#include <Qsci/qsciscintillabase.h>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
+#include <QMenu>
+#include <QMimeData>
+
+namespace quillmark {
+
+CommentEditorView::CommentEditorView(QWidget* parent) : QsciScintilla(parent) {}
+
+std::unique_ptr<QMenu> CommentEditorView::CreateChineseContextMenu() {
+  const bool writable = SendScintilla(QsciScintillaBase::SCI_GETREADONLY) == 0;
+  const bool selected = SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEMPTY) == 0;
+  auto menu = std::make_unique<QMenu>(this);
+  const auto add = [this, &menu](const QString& caption, bool enabled,
+                                 void (QsciScintilla::*slot)()) {
+    QAction* action = menu->addAction(caption, this, slot);
+    action->setEnabled(enabled);
+  };
+  add(QStringLiteral("撤消"), writable && SendScintilla(QsciScintillaBase::SCI_CANUNDO) != 0,
+      &QsciScintilla::undo);
+  add(QStringLiteral("重复"), writable && SendScintilla(QsciScintillaBase::SCI_CANREDO) != 0,
+      &QsciScintilla::redo);
+  menu->addSeparator();
+  add(QStringLiteral("剪切"), writable && selected, &QsciScintilla::cut);
+  add(QStringLiteral("复制"), selected, &QsciScintilla::copy);
+  const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+  const bool pasteable = clipboard != nullptr && clipboard->hasText();
+  add(QStringLiteral("粘贴"), writable && pasteable, &QsciScintilla::paste);
+  add(QStringLiteral("删除"), writable && selected, &QsciScintilla::removeSelectedText);
+  menu->addSeparator();
+  menu->addAction(QStringLiteral("选择全部"), this, [this] { selectAll(true); });
+  return menu;
+}
+
+void CommentEditorView::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu = CreateChineseContextMenu();
+  menu->exec(event->globalPos());
+}
+
+void CommentEditorView::inputMethodEvent(QInputMethodEvent* event) {
+  pendingComposition_ = event->preeditString();
+  QsciScintilla::inputMethodEvent(event);
+}
+
+ScintillaDirect CommentEditorView::Direct() {
+  // Scintilla hands its direct function out as an integer message result.
+  const auto function = SendScintilla(QsciScintillaBase::SCI_GETDIRECTFUNCTION);
+  return {
+      reinterpret_cast<ScintillaDirect::Function>(function),  // NOLINT(performance-no-int-to-ptr)
+      static_cast<std::intptr_t>(SendScintilla(QsciScintillaBase::SCI_GETDIRECTPOINTER))};
+}
+
+void CommentEditorView::CommitComposition() {
+  if (pendingComposition_.isEmpty()) return;
+  QGuiApplication::inputMethod()->commit();
+  if (pendingComposition_.isEmpty()) return;
+  // No platform input context answered: commit the shown text ourselves.
+  QInputMethodEvent commit;
+  commit.setCommitString(pendingComposition_);
+  QCoreApplication::sendEvent(this, &commit);
+}
+
+CommentEditorFrame::CommentEditorFrame(QWidget* parent)
+    : QWidget(parent),
+      view_(new CommentEditorView(this)),
+      editor_(view_->Direct(), [this] { view_->CommitComposition(); }) {
+  // Focus that reaches the frame, by Tab or otherwise, goes straight on to the
+  // view and leaves its caret and selection as they were.
+  setFocusProxy(view_);
+  setFocusPolicy(Qt::StrongFocus);
+  view_->setGeometry(rect());
+}
+
+void CommentEditorFrame::resizeEvent(QResizeEvent* /*event*/) { view_->setGeometry(rect()); }
+
+}  // namespace quillmark

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <Qsci/qsciscintilla.h>
+#include <QWidget>
+
+#include <memory>
+
+#include "editor/scintilla_comment_editor.h"
+
+class QMenu;
+
+namespace quillmark {
+
+// The Scintilla view inside the comment editor, with the Chinese context menu.
+class CommentEditorView : public QsciScintilla {
+  Q_OBJECT
+
+ public:
+  explicit CommentEditorView(QWidget* parent = nullptr);
+
+  // The context menu as a right click shows it, its items enabled by the
+  // document's state at this moment.
+  [[nodiscard]] std::unique_ptr<QMenu> CreateChineseContextMenu();
+  // Text the input method shows but has not committed yet.
+  [[nodiscard]] const QString& PendingComposition() const { return pendingComposition_; }
+  // Ends a composition under way with the text the user sees in the document.
+  void CommitComposition();
+  // The view's Scintilla as the shared editor rules reach it.
+  [[nodiscard]] ScintillaDirect Direct();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+
+ private:
+  QString pendingComposition_;
+};
+
+// The comment editor control: a frame that holds one Scintilla view filling
+// it, and the editor rules over that view, through which the rest of the
+// program reaches the comment.
+class CommentEditorFrame : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit CommentEditorFrame(QWidget* parent = nullptr);
+
+  [[nodiscard]] CommentEditor& Editor() { return editor_; }
+  [[nodiscard]] CommentEditorView* View() const { return view_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  CommentEditorView* view_;
+  ScintillaCommentEditor editor_;
+};
+
+}  // namespace quillmark

@@ -1,0 +1,71 @@
+#include "qt/picture_button.h"
+
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <span>
+
+#include "emoji/png_picture.h"
+
+namespace quillmark {
+
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void PictureButton::SetPicture(const QPixmap& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureButton::paintEvent(QPaintEvent* /*event*/) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.setClipRect(rect());
+  painter.drawPixmap(0, 0, picture_);
+}
+
+bool PictureButton::hitButton(const QPoint& position) const { return rect().contains(position); }
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !hitButton(event->position().toPoint())) {
+    event->ignore();
+    return;
+  }
+  pressed_ = true;
+  event->accept();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) { event->setAccepted(pressed_); }
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) {
+    event->ignore();
+    return;
+  }
+  pressed_ = false;
+  event->accept();
+  if (hitButton(event->position().toPoint())) click();
+}
+
+QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {
+  QFile file(resourcePath);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QByteArray bytes = file.readAll();
+  const std::optional<Bitmap> bitmap =
+      DecodePngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size())),
+                       Rgb{static_cast<std::uint8_t>(background.red()),
+                           static_cast<std::uint8_t>(background.green()),
+                           static_cast<std::uint8_t>(background.blue())});
+  if (!bitmap) return {};
+  const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width,
+                     bitmap->height, static_cast<qsizetype>(bitmap->width) * 4,
+                     QImage::Format_RGB32);
+  return QPixmap::fromImage(image.copy());
+}
+
+}  // namespace quillmark

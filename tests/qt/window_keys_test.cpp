@@ -1,0 +1,82 @@
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "tests/qt/gui_fixture.h"
+
+namespace quillmark {
+namespace {
+
+using testing::MainWindowTest;
+
+TEST_F(MainWindowTest, EscInTheEditorClosesTheWindow) {
+  View()->setFocus();
+  QTest::keyClicks(View(), "unsaved");
+  QTest::keyClick(View(), Qt::Key_Escape);
+  EXPECT_FALSE(Window().isVisible());
+}
+
+TEST_F(MainWindowTest, EscClosesFromEveryControlThatTakesFocus) {
+  for (const char* name : {"编辑框_文件名", "按钮1_复制文本", "选择框_打开TXT文件位置"}) {
+    Window().show();
+    QWidget* control = ControlNamed(name);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Escape);
+    EXPECT_FALSE(Window().isVisible()) << name;
+  }
+}
+
+TEST_F(MainWindowTest, EscWithAModifierDoesNotClose) {
+  View()->setFocus();
+  for (const Qt::KeyboardModifier modifier :
+       {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+    QTest::keyClick(View(), Qt::Key_Escape, modifier);
+    EXPECT_TRUE(Window().isVisible()) << modifier;
+  }
+}
+
+TEST_F(MainWindowTest, TabInTheEditorIsTypedAndTabElsewhereMovesOn) {
+  View()->setFocus();
+  QTest::keyClicks(View(), "a");
+  QTest::keyClick(View(), Qt::Key_Tab);
+  EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "a\t");
+  EXPECT_TRUE(View()->hasFocus());
+
+  QWidget* accountName = ControlNamed("编辑框_文件名");
+  accountName->setFocus();
+  QTest::keyClick(accountName, Qt::Key_Tab);
+  EXPECT_TRUE(ControlNamed("选择框_打开TXT文件位置")->hasFocus());
+}
+
+TEST_F(MainWindowTest, TabVisitsTheTabStopsAndSkipsTheDisabledRadio) {
+  ControlNamed("单选框1_留言表情")->setFocus();
+  std::vector<QString> visited;
+  while (!View()->hasFocus() && visited.size() < 12) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget()->objectName());
+  }
+  const std::vector<QString> expected = {
+      QStringLiteral("按钮1_复制文本"), QStringLiteral("按钮3_清空留言"),
+      QStringLiteral("编辑框_文件名"),  QStringLiteral("选择框_打开TXT文件位置"),
+      QStringLiteral("按钮2_导出TXT"),  View()->objectName()};
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(MainWindowTest, EnterStartsALineAndPressesNoButton) {
+  View()->setFocus();
+  QTest::keyClicks(View(), "a");
+  QTest::keyClick(View(), Qt::Key_Return);
+  EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "a\r\n");
+
+  auto* copy = qobject_cast<QPushButton*>(ControlNamed("按钮1_复制文本"));
+  QSignalSpy clicks(copy, &QPushButton::clicked);
+  copy->setFocus();
+  QTest::keyClick(copy, Qt::Key_Return);
+  QTest::keyClick(copy, Qt::Key_Enter);
+  EXPECT_EQ(clicks.count(), 0);
+  EXPECT_TRUE(copy->hasFocus()) << "Enter does not move the focus";
+  QTest::keyClick(copy, Qt::Key_Space);
+  EXPECT_EQ(clicks.count(), 1) << "Space is how the keyboard clicks a button";
+}
+
+}  // namespace
+}  // namespace quillmark
