@@ -40,10 +40,12 @@ void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& des
   const int count = CountComments(cleaned.gbk);
   const Text time = FormatDateTime(desktop.Now(), Compact, TimeOnly, twentyFourHour);
   const Text fileName = ExportFileName(monthDay, accountName, count, time);
-  // A name that would reach outside the program's folder is not written at all.
+  // A name that would reach outside the folder is not written at all.
   const std::optional<std::filesystem::path> path =
-      AccountNameFitsFileName(typedName) ? ExportFilePath(desktop.ProgramFolder(), fileName)
-                                         : std::nullopt;
+      AccountNameFitsFileName(typedName)
+          ? ExportFilePath(ExportFolder(desktop.ProgramFolder(), desktop.DocumentsFolder()),
+                           fileName)
+          : std::nullopt;
   if (!path) return;
   WriteExportFile(*path, cleaned.gbk);
   if (controls.IsChecked(control_names::kOpenFolderCheckBox)) desktop.RevealInFolder(*path);

@@ -28,8 +28,9 @@ void ClearComment(CommentEditor& editor);
 void ClearAccountName(WindowControls& controls);
 
 // Tidies and copies the comment, writes it as a GBK file named from the date,
-// the account name, the comment count and the time into the program's folder,
-// and shows the file when the open-folder box is checked. Shows no message.
+// the account name, the comment count and the time into the program's folder
+// (or, where the user cannot write there, the documents folder), and shows the
+// file when the open-folder box is checked. Shows no message.
 void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& desktop);
 
 }  // namespace quillmark

@@ -23,6 +23,8 @@ class Desktop {
   virtual void OpenUri(std::string_view uri) = 0;
   // The folder that holds the running program.
   [[nodiscard]] virtual std::filesystem::path ProgramFolder() const = 0;
+  // The user's documents folder, which need not exist yet.
+  [[nodiscard]] virtual std::filesystem::path DocumentsFolder() const = 0;
   // The current local date and time as an automation date.
   [[nodiscard]] virtual double Now() const = 0;
   // Whether the user's locale shows hours on the 24-hour clock.

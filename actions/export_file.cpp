@@ -1,7 +1,15 @@
 #include "actions/export_file.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
+#include <memory>
+#include <random>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace quillmark {
 
@@ -42,11 +50,77 @@ std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path&
   return programDirectory / std::filesystem::path(fileName);
 }
 
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// Windows names files in UTF-16, which its wide open alone reaches.
+File OpenForWriting(const std::filesystem::path& path) {
+#ifdef _WIN32
+  return File(_wfopen(path.c_str(), L"wb"));
+#else
+  return File(std::fopen(path.c_str(), "wb"));
+#endif
+}
+
+// A name of its own beside the path, hidden where dot files are.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
+  std::random_device random;
+  const auto token = (static_cast<unsigned long long>(random()) << 32) | random();
+  char suffix[32];
+  std::snprintf(suffix, sizeof suffix, ".%016llx.part", token);
+  return path.parent_path() / ("." + path.filename().string() + suffix);
+}
+
+bool FlushToDisk(std::FILE* file) {
+  if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+  return _commit(_fileno(file)) == 0;
+#else
+  return fsync(fileno(file)) == 0;
+#endif
+}
+
+bool WriteWhole(const std::filesystem::path& path, std::string_view bytes) {
+  File file = OpenForWriting(path);
+  if (file == nullptr) return false;
+  if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+    return false;
+  }
+  if (!FlushToDisk(file.get())) return false;
+  return std::fclose(file.release()) == 0;
+}
+
+}  // namespace
+
+bool CanWriteInto(const std::filesystem::path& folder) {
+  const std::filesystem::path probe = TemporaryBeside(folder / "probe");
+  const bool made = OpenForWriting(probe) != nullptr;
+  std::error_code error;
+  if (made) std::filesystem::remove(probe, error);
+  return made;
+}
+
+std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
+                                   const std::filesystem::path& documentsFolder) {
+  if (CanWriteInto(programFolder)) return programFolder;
+  std::error_code error;
+  std::filesystem::create_directories(documentsFolder, error);
+  return documentsFolder;
+}
+
 bool WriteExportFile(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
-  if (!file) return false;
-  file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(file.flush());
+  const std::filesystem::path temporary = TemporaryBeside(path);
+  std::error_code error;
+  if (WriteWhole(temporary, bytes)) {
+    std::filesystem::rename(temporary, path, error);
+    if (!error) return true;
+  }
+  std::filesystem::remove(temporary, error);
+  return false;
 }
 
 }  // namespace quillmark

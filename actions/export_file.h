@@ -7,7 +7,7 @@
 #include "text/conversion.h"
 
 // The export file: its name from date, account name, count and time, its
-// place in the program directory, and its bytes.
+// folder, and its bytes.
 namespace quillmark {
 
 // "微信留言" in GBK: the account name of an export with an empty name box.
@@ -31,7 +31,20 @@ bool AccountNameFitsFileName(std::string_view utf8AccountName);
 std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path& programDirectory,
                                                     std::string_view gbkFileName);
 
-// Creates or truncates the file and writes exactly the bytes. False on failure.
+// Whether a new file can be made in the folder: tried rather than guessed, as
+// permissions, read-only mounts and access lists all have a say.
+bool CanWriteInto(const std::filesystem::path& folder);
+
+// The folder an export goes into: the program's folder where the user can
+// write there, as beside a program in a folder of the user's own; otherwise,
+// as for an installed program, the documents folder, made when missing.
+std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
+                                   const std::filesystem::path& documentsFolder);
+
+// Writes exactly the bytes as the file's new content, whole or not at all:
+// into a temporary file beside it first, flushed to the disk, then renamed
+// over the name. On any failure the temporary file is removed, an older file
+// of the name keeps its bytes, and the result is false.
 bool WriteExportFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quillmark

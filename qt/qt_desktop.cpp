@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "actions/automation_date.h"
@@ -32,6 +33,10 @@ void QtDesktop::OpenUri(std::string_view uri) {
 
 std::filesystem::path QtDesktop::ProgramFolder() const {
   return {QCoreApplication::applicationDirPath().toStdString()};
+}
+
+std::filesystem::path QtDesktop::DocumentsFolder() const {
+  return {QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString()};
 }
 
 double QtDesktop::Now() const { return CurrentAutomationDate(); }

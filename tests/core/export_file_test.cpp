@@ -1,7 +1,10 @@
 #include "actions/export_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <fstream>
 #include <sstream>
@@ -74,6 +77,38 @@ TEST_F(ExportFileWriting, WritesExactlyTheBytesAndReplaces) {
   EXPECT_EQ(ReadBytes(path), "x") << "truncated, not appended";
   ASSERT_TRUE(WriteExportFile(path, ""));
   EXPECT_EQ(fs::file_size(path), 0u);
+}
+
+// A write cut short, here by a file-size limit as a full disk would: the
+// older export keeps its bytes and no partial or temporary file is left.
+TEST_F(ExportFileWriting, AFailedWriteLeavesTheOlderFileWholeAndNoTemporaryFile) {
+  const fs::path path = directory_ / "03.15微信留言评论1-143025.txt";
+  ASSERT_TRUE(WriteExportFile(path, "older export"));
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit previous = limit;
+  limit.rlim_cur = 4096;
+  void (*const previousHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+  const bool written = WriteExportFile(path, std::string(100000, 'x'));
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_TRUE(ReadBytes(path) == "older export") << "the older export changed";
+  EXPECT_EQ(std::distance(fs::directory_iterator(directory_), fs::directory_iterator()), 1)
+      << "no temporary file is left beside it";
+}
+
+TEST_F(ExportFileWriting, ProgramFolderUnlessItCannotBeWritten) {
+  const fs::path documents = directory_ / "home" / "Documents";
+  EXPECT_EQ(ExportFolder(directory_, documents), directory_);
+  EXPECT_FALSE(fs::exists(documents));
+  EXPECT_EQ(ExportFolder(directory_ / "gone", documents), documents);
+  EXPECT_TRUE(fs::is_directory(documents)) << "made when missing";
+  if (geteuid() != 0) {
+    fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(CanWriteInto(directory_));
+  }
 }
 
 TEST_F(ExportFileWriting, ReadOnlyDirectoryFails) {

@@ -103,10 +103,12 @@ class FakeDesktop final : public Desktop {
   }
   void OpenUri(std::string_view uri) override { opened.emplace_back(uri); }
   [[nodiscard]] std::filesystem::path ProgramFolder() const override { return programFolder; }
+  [[nodiscard]] std::filesystem::path DocumentsFolder() const override { return documentsFolder; }
   [[nodiscard]] double Now() const override { return now; }
   [[nodiscard]] bool UsesTwentyFourHourClock() const override { return twentyFourHourClock; }
 
   std::filesystem::path programFolder;
+  std::filesystem::path documentsFolder;
   double now = 0;
   bool twentyFourHourClock = true;
   std::vector<ClipboardText> clipboard;

@@ -38,14 +38,19 @@ std::string ReadBytes(const fs::path& path) {
 class OperationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    desktop_.programFolder =
-        fs::temp_directory_path() / ("quillmark-operations-" + std::to_string(getpid()));
-    fs::remove_all(desktop_.programFolder);
+    home_ = fs::temp_directory_path() / ("quillmark-operations-" + std::to_string(getpid()));
+    fs::remove_all(home_);
+    desktop_.programFolder = home_ / "program";
+    desktop_.documentsFolder = home_ / "documents";
     fs::create_directories(desktop_.programFolder);
     desktop_.now = AutomationDateFrom(2024, 3, 15, 14, 30, 25);
     operations_.OnMainWindowCreated();
   }
-  void TearDown() override { fs::remove_all(desktop_.programFolder); }
+  void TearDown() override {
+    std::error_code gone;
+    fs::permissions(desktop_.programFolder, fs::perms::owner_all, gone);
+    fs::remove_all(home_);
+  }
 
   // Runs what the named control's first event is bound to.
   void Run(std::string_view name) {
@@ -66,6 +71,7 @@ class OperationsTest : public ::testing::Test {
     return controls_.controls.at(EmojiButtonName(EmojiByNumber(number))).visible;
   }
 
+  fs::path home_;
   const WindowDescription description_ = MainWindowDescription();
   FakeControls controls_{description_};
   FakeEditor editor_;
@@ -226,6 +232,20 @@ TEST_F(OperationsTest, NamesWithSeparatorsWriteNothingAnywhere) {
   EXPECT_TRUE(fs::is_empty(Folder() / "inside"));
   EXPECT_FALSE(fs::exists(Folder().parent_path() / "escape评论2-143025.txt"));
   EXPECT_TRUE(desktop_.revealed.empty());
+}
+
+TEST_F(OperationsTest, ExportGoesToTheDocumentsFolderWhereTheProgramFolderIsNotWritable) {
+  // Root writes into read-only folders, so for root the program's folder is gone.
+  if (geteuid() == 0) {
+    fs::remove(desktop_.programFolder);
+  } else {
+    fs::permissions(desktop_.programFolder, fs::perms::owner_read | fs::perms::owner_exec);
+  }
+  editor_.SetText("installed\r\n");
+  Export();
+  const fs::path expected = home_ / "documents" / "03.15微信留言评论1-143025.txt";
+  EXPECT_EQ(ReadBytes(expected), "installed") << "the documents folder is made when missing";
+  EXPECT_EQ(desktop_.revealed, std::vector<fs::path>{expected}) << "shown where it went";
 }
 
 TEST_F(OperationsTest, ExportThatCannotBeWrittenStaysSilent) {

@@ -20,12 +20,14 @@ namespace fs = std::filesystem;
 
 using GuiStressTest = testing::MainWindowTest;
 
-// The program's own desktop, with the program's folder and the time of the
-// test's choosing; it records what each reveal answered.
+// The program's own desktop, with the program's and the documents folder and
+// the time of the test's choosing; it records what each reveal answered.
 class DesktopInFolder : public QtDesktop {
  public:
-  DesktopInFolder(fs::path folder, double now) : folder_(std::move(folder)), now_(now) {}
+  DesktopInFolder(fs::path folder, fs::path documents, double now)
+      : folder_(std::move(folder)), documents_(std::move(documents)), now_(now) {}
   [[nodiscard]] fs::path ProgramFolder() const override { return folder_; }
+  [[nodiscard]] fs::path DocumentsFolder() const override { return documents_; }
   [[nodiscard]] double Now() const override { return now_; }
   bool RevealInFolder(const fs::path& file) override {
     reveals.push_back(QtDesktop::RevealInFolder(file));
@@ -36,6 +38,7 @@ class DesktopInFolder : public QtDesktop {
 
  private:
   fs::path folder_;
+  fs::path documents_;
   double now_;
 };
 
@@ -55,7 +58,7 @@ TEST_F(GuiStressTest, SixtyFourMebibyteCommentCopiedAndExportedByteExact) {
   const fs::path directory =
       fs::temp_directory_path() / ("quillmark-stress-" + std::to_string(getpid()));
   fs::create_directories(directory);
-  DesktopInFolder desktop(directory, AutomationDateFrom(2024, 3, 15, 14, 30, 25));
+  DesktopInFolder desktop(directory, directory, AutomationDateFrom(2024, 3, 15, 14, 30, 25));
   qobject_cast<QAbstractButton*>(ControlNamed(control_names::kOpenFolderCheckBox))
       ->setChecked(false);
   ExportComment(Window(), Editor(), desktop);
@@ -92,23 +95,25 @@ TEST_F(GuiStressTest, TenThousandEmojiInsertions) {
   EXPECT_EQ(View()->SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT), 1001);
 }
 
-TEST_F(GuiStressTest, ExportIntoAProgramDirectoryThatCannotBeWritten) {
+// Neither the program's folder nor the documents folder can be written.
+TEST_F(GuiStressTest, ExportThatCannotBeWrittenAnywhere) {
   const fs::path base =
       fs::temp_directory_path() / ("quillmark-readonly-" + std::to_string(getpid()));
   fs::create_directories(base);
+  std::ofstream(base / "file") << "no folder can be made under a file";
   // Root writes into read-only folders, so it gets a folder that is not there.
   const fs::path directory = geteuid() == 0 ? base / "gone" : base;
   if (geteuid() != 0) fs::permissions(base, fs::perms::owner_read | fs::perms::owner_exec);
   Editor().SetText("one\r\n\r\ntwo");
   const int windowsBefore = static_cast<int>(QGuiApplication::topLevelWindows().size());
-  DesktopInFolder desktop(directory, CurrentAutomationDate());
+  DesktopInFolder desktop(directory, base / "file" / "Documents", CurrentAutomationDate());
   ExportComment(Window(), Editor(), desktop);
   EXPECT_EQ(Document(), "one\r\ntwo");
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "one\r\ntwo");
   EXPECT_EQ(desktop.reveals, std::vector<bool>{false}) << "no file, so nothing to show";
   EXPECT_EQ(static_cast<int>(QGuiApplication::topLevelWindows().size()), windowsBefore)
       << "no window of any kind appears";
-  EXPECT_TRUE(fs::is_empty(base));
+  EXPECT_EQ(std::distance(fs::directory_iterator(base), fs::directory_iterator()), 1);
   fs::permissions(base, fs::perms::owner_all);
   fs::remove_all(base);
 }
