@@ -56,11 +56,17 @@ ScintillaDirect CommentEditorView::Direct() {
       static_cast<std::intptr_t>(SendScintilla(QsciScintillaBase::SCI_GETDIRECTPOINTER))};
 }
 
+// The input method puts the text it shows into the document itself and closes
+// its composition: IBus does so on commit(); fcitx5, whose commit() does
+// nothing, on reset(), which after a commit() finds nothing left to end. Text
+// of the program's own would land twice. Only when no input method answered
+// to the view, as where there is none, is the shown text put in here.
 void CommentEditorView::CommitComposition() {
   if (pendingComposition_.isEmpty()) return;
-  QGuiApplication::inputMethod()->commit();
+  QInputMethod* inputMethod = QGuiApplication::inputMethod();
+  inputMethod->commit();
+  inputMethod->reset();
   if (pendingComposition_.isEmpty()) return;
-  // No platform input context answered: commit the shown text ourselves.
   QInputMethodEvent commit;
   commit.setCommitString(pendingComposition_);
   QCoreApplication::sendEvent(this, &commit);
