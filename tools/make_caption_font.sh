@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes resources/caption_font.otf: the Simplified Chinese face of Noto Serif
 # CJK cut down to printable ASCII and the characters of the program's own
-# texts (every string literal under shell/), renamed "Quillmark Captions".
+# texts (every string literal of the window description and the Qt front end),
+# renamed "Quillmark Captions" and given the line metrics of 宋体.
 # Run by hand when a caption, menu or message text changes; a GUI test fails
 # while a character is missing.
 set -euo pipefail
@@ -13,9 +14,9 @@ for package in python3-fonttools fonts-noto-cjk; do
 done
 work_dir=$(mktemp -d)
 trap 'rm -rf "$work_dir"' EXIT
-grep -oh '"[^"]*"' shell/*.cpp | tr -d '"\n' >"$work_dir/characters.txt"
+grep -oh '"[^"]*"' window/*.cpp qt/*.cpp | tr -d '"\n' >"$work_dir/characters.txt"
 # Face 2 of the collection is the Simplified Chinese one.
 /usr/bin/python3 -m fontTools.subset /usr/share/fonts/opentype/noto/NotoSerifCJK-Regular.ttc \
   --font-number=2 --text-file="$work_dir/characters.txt" --unicodes=U+0020-007E \
   --name-IDs='*' --output-file="$work_dir/subset.otf"
-/usr/bin/python3 tools/caption_font/rename_face.py "$work_dir/subset.otf" resources/caption_font.otf
+/usr/bin/python3 tools/caption_font/finish_face.py "$work_dir/subset.otf" resources/caption_font.otf

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <set>
@@ -79,7 +80,18 @@ TEST_F(MainWindowTest, PanelControlsHaveTheirKindProperties) {
   const auto* warning = qobject_cast<QLabel*>(ControlNamed("标签1"));
   EXPECT_TRUE(warning->wordWrap());
   EXPECT_EQ(warning->alignment(), Qt::AlignLeft | Qt::AlignTop);
-  EXPECT_GT(warning->heightForWidth(152), 27) << "the caption wraps and is cut at 27 pixels";
+  QTextLayout layout(warning->text(), warning->font());
+  layout.beginLayout();
+  qreal top = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(152);
+    line.setPosition(QPointF(0, top));
+    top += line.height();
+  }
+  layout.endLayout();
+  ASSERT_EQ(layout.lineCount(), 2) << "the caption wraps within the label's width";
+  EXPECT_LE(layout.boundingRect().bottom(), 27) << "both lines lie inside the label";
+  EXPECT_LE(warning->heightForWidth(152), 27);
   const auto* caption = qobject_cast<QLabel*>(ControlNamed("透明标签1"));
   EXPECT_FALSE(caption->wordWrap());
   EXPECT_FALSE(caption->autoFillBackground());
