@@ -16,16 +16,19 @@ PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-void PictureButton::SetPicture(const QPixmap& picture) {
+void PictureButton::SetPicture(const QPixmap& picture, const QPixmap& doubleDensity) {
   picture_ = picture;
+  doubleDensity_ = doubleDensity;
   update();
 }
 
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
-  if (picture_.isNull()) return;
+  const bool dense = devicePixelRatioF() >= 2 && !doubleDensity_.isNull();
+  const QPixmap& picture = dense ? doubleDensity_ : picture_;
+  if (picture.isNull()) return;
   QPainter painter(this);
   painter.setClipRect(rect());
-  painter.drawPixmap(0, 0, picture_);
+  painter.drawPixmap(QPointF(0, 0), picture);
 }
 
 bool PictureButton::hitButton(const QPoint& position) const { return rect().contains(position); }
@@ -49,6 +52,12 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = false;
   event->accept();
   if (hitButton(event->position().toPoint())) click();
+}
+
+QString DoubleDensityPath(const QString& resourcePath) {
+  QString path = resourcePath;
+  const qsizetype dot = path.lastIndexOf(u'.');
+  return path.insert(dot < 0 ? path.size() : dot, QStringLiteral("@2x"));
 }
 
 QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {

@@ -6,7 +6,8 @@
 namespace quillmark {
 
 // A plain rectangle that shows one picture at its top-left corner, at the
-// picture's own size and clipped to the button, the same in every state. It
+// picture's own size in logical pixels and clipped to the button, the same in
+// every state. It
 // clicks on a left-button release over it after a press on it, and never takes
 // the keyboard focus.
 class PictureButton : public QAbstractButton {
@@ -15,8 +16,11 @@ class PictureButton : public QAbstractButton {
  public:
   explicit PictureButton(QWidget* parent = nullptr);
 
-  void SetPicture(const QPixmap& picture);
+  // The picture, and the same at twice the size for screens of twice the
+  // density, where it is drawn instead; its device pixel ratio is 2.
+  void SetPicture(const QPixmap& picture, const QPixmap& doubleDensity = {});
   [[nodiscard]] const QPixmap& Picture() const { return picture_; }
+  [[nodiscard]] const QPixmap& DoubleDensityPicture() const { return doubleDensity_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,11 +33,15 @@ class PictureButton : public QAbstractButton {
 
  private:
   QPixmap picture_;
+  QPixmap doubleDensity_;
   bool pressed_ = false;
 };
 
 // The picture of a Qt resource, decoded by libpng and composed over the window's
 // background colour; a null pixmap when it cannot be read or decoded.
 QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background);
+
+// The resource of a picture at twice the density: "name@2x.png" for "name.png".
+QString DoubleDensityPath(const QString& resourcePath);
 
 }  // namespace quillmark

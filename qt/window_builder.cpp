@@ -51,8 +51,10 @@ QWidget* MakeLabel(const ElementRecord& record, QWidget* parent, bool wraps) {
 
 QWidget* MakePictureButton(const ElementRecord& record, QWidget* parent, const QColor& background) {
   auto* button = new PictureButton(parent);
-  button->SetPicture(LoadButtonPicture(
-      QStringLiteral(":/") + QString::fromStdString(record.properties.picture), background));
+  const QString path = QStringLiteral(":/") + QString::fromStdString(record.properties.picture);
+  QPixmap doubleDensity = LoadButtonPicture(DoubleDensityPath(path), background);
+  doubleDensity.setDevicePixelRatio(2);
+  button->SetPicture(LoadButtonPicture(path, background), doubleDensity);
   if (record.properties.emojiNumber != 0) {
     button->setAccessibleName(
         QString::fromUtf8(EmojiByNumber(record.properties.emojiNumber).label.data()));
@@ -104,7 +106,9 @@ void SetUpWindow(MainWindow& window, const ElementRecord& record) {
   // The description gives the outer size; Qt sizes the client area.
   window.setFixedSize(record.width - 2 * kWindowFrameWidth,
                       record.height - 2 * kWindowFrameWidth - kWindowCaptionHeight);
-  window.setWindowIcon(QIcon(QStringLiteral(":/resources/quillmark.png")));
+  QIcon icon(QStringLiteral(":/resources/quillmark.png"));
+  icon.addFile(QStringLiteral(":/resources/quillmark@2x.png"));
+  window.setWindowIcon(icon);
   window.setAttribute(Qt::WA_QuitOnClose);
 }
 

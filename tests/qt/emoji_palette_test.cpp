@@ -78,6 +78,8 @@ TEST_F(EmojiPaletteTest, ButtonsCarryTheirPicturesAndNames) {
     const auto* button = qobject_cast<PictureButton*>(Button(emoji.number));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Picture().size(), QSize(24, 24)) << emoji.number;
+    EXPECT_EQ(button->DoubleDensityPicture().size(), QSize(48, 48)) << emoji.number;
+    EXPECT_EQ(button->DoubleDensityPicture().deviceIndependentSize(), QSizeF(24, 24));
     EXPECT_EQ(button->accessibleName().toStdString(), emoji.label);
   }
   const auto picture = [this](int number) {
@@ -139,13 +141,40 @@ TEST(PictureButtonPainting, PictureIsClippedToTheButtonInEveryState) {
   button.resize(24, 24);
   button.SetPicture(QPixmap::fromImage(oversized));
   const QImage normal = button.grab().toImage();
-  EXPECT_EQ(normal.size(), QSize(24, 24));
-  EXPECT_EQ(normal.pixel(23, 0), qRgb(255, 0, 0)) << "the right column is cut off";
-  EXPECT_EQ(normal.pixel(0, 23), qRgb(255, 0, 0)) << "the bottom two rows are cut off";
+  // The clip is the button's 24 logical pixels at any density.
+  const auto last = static_cast<int>(24 * button.devicePixelRatioF()) - 1;
+  EXPECT_EQ(normal.size(), QSize(last + 1, last + 1));
+  EXPECT_EQ(normal.pixel(last, 0), qRgb(255, 0, 0)) << "the right column is cut off";
+  EXPECT_EQ(normal.pixel(0, last), qRgb(255, 0, 0)) << "the bottom two rows are cut off";
   button.setDown(true);
   EXPECT_EQ(button.grab().toImage(), normal) << "pressed looks the same";
   EXPECT_EQ(button.focusPolicy(), Qt::NoFocus);
   EXPECT_TRUE(button.text().isEmpty());
+}
+
+// Run at the screen's own ratio: 1 in the GUI suite, 2 in its run with
+// QT_SCALE_FACTOR=2. The picture of the ratio is drawn pixel for pixel.
+TEST(PictureButtonPainting, DrawsThePictureOfTheScreensDensity) {
+  QImage normal(24, 24, QImage::Format_RGB32);
+  normal.fill(Qt::red);
+  QImage dense(48, 48, QImage::Format_RGB32);
+  dense.fill(Qt::blue);
+  for (int y = 0; y < 48; ++y) dense.setPixel(0, y, qRgb(0, 255, 0));
+  QPixmap doubleDensity = QPixmap::fromImage(dense);
+  doubleDensity.setDevicePixelRatio(2);
+  PictureButton button;
+  button.resize(24, 24);
+  button.SetPicture(QPixmap::fromImage(normal), doubleDensity);
+  const QImage drawn = button.grab().toImage();
+  if (button.devicePixelRatioF() >= 2) {
+    ASSERT_EQ(drawn.size(), QSize(48, 48));
+    EXPECT_EQ(drawn.pixel(0, 10), qRgb(0, 255, 0)) << "one device pixel of green, not scaled";
+    EXPECT_EQ(drawn.pixel(1, 10), qRgb(0, 0, 255));
+    EXPECT_EQ(drawn.pixel(47, 47), qRgb(0, 0, 255));
+  } else {
+    ASSERT_EQ(drawn.size(), QSize(24, 24));
+    EXPECT_EQ(drawn.pixel(0, 10), qRgb(255, 0, 0));
+  }
 }
 
 TEST(PictureButtonPainting, LoadedPictureIsComposedOverTheBackground) {

@@ -1,6 +1,7 @@
 // Renders the palette's 120 emoji pictures from Noto Color Emoji: each emoji
 // is drawn at the font's full bitmap size, cropped to its visible square,
-// mirrored where the artwork list asks, and scaled to 24 x 24 with alpha.
+// mirrored where the artwork list asks, and scaled to 24 x 24 with alpha, and
+// to 48 x 48 for screens of twice the density (N@2x.png).
 //
 // Usage: render_emoji_pictures ARTWORK_TSV OUTPUT_DIR
 // The list has one line per emoji: number, label, emoji, mirror (1 or 0).
@@ -18,6 +19,7 @@ namespace {
 constexpr int kCanvas = 192;
 constexpr int kGlyphPixels = 109;  // the size of the font's bitmap strike
 constexpr int kPictureSize = 24;
+constexpr int kDensities[] = {1, 2};
 
 QRect VisibleBounds(const QImage& image) {
   QRect bounds;
@@ -29,7 +31,7 @@ QRect VisibleBounds(const QImage& image) {
   return bounds;
 }
 
-QImage RenderEmoji(const QString& emoji, bool mirrored) {
+QImage RenderEmoji(const QString& emoji, bool mirrored, int density) {
   QImage canvas(kCanvas, kCanvas, QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   QPainter painter(&canvas);
@@ -42,8 +44,9 @@ QImage RenderEmoji(const QString& emoji, bool mirrored) {
   if (visible.isEmpty()) return {};
   const int side = std::max(visible.width(), visible.height());
   const QRect square(visible.center().x() - side / 2, visible.center().y() - side / 2, side, side);
-  QImage picture = canvas.copy(square).scaled(kPictureSize, kPictureSize, Qt::IgnoreAspectRatio,
-                                              Qt::SmoothTransformation);
+  const int size = kPictureSize * density;
+  QImage picture =
+      canvas.copy(square).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (mirrored) picture = picture.mirrored(true, false);
   return picture.convertToFormat(QImage::Format_ARGB32);
 }
@@ -65,15 +68,19 @@ int main(int argc, char* argv[]) {
     if (line.startsWith(u'#') || line.trimmed().isEmpty()) continue;
     const QStringList fields = line.split(u'\t');
     if (fields.size() < 4) continue;
-    const QImage picture = RenderEmoji(fields[2], fields[3].trimmed() == QStringLiteral("1"));
-    const QString path =
-        QStringLiteral("%1/%2.png").arg(QString::fromLocal8Bit(argv[2]), fields[0]);
-    if (picture.isNull() || !picture.save(path, "PNG")) {
-      std::fprintf(stderr, "could not render %s\n", qPrintable(line));
-      return 1;
+    for (const int density : kDensities) {
+      const QImage picture =
+          RenderEmoji(fields[2], fields[3].trimmed() == QStringLiteral("1"), density);
+      const QString path = QStringLiteral("%1/%2%3.png")
+                               .arg(QString::fromLocal8Bit(argv[2]), fields[0],
+                                    density == 1 ? QString() : QStringLiteral("@%1x").arg(density));
+      if (picture.isNull() || !picture.save(path, "PNG")) {
+        std::fprintf(stderr, "could not render %s\n", qPrintable(line));
+        return 1;
+      }
+      ++written;
     }
-    ++written;
   }
   std::printf("%d pictures written\n", written);
-  return written == 120 ? 0 : 1;
+  return written == 240 ? 0 : 1;
 }
