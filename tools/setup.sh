@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool xclip x11-utils imagemagick dbus dbus-x11 xdg-utils python3
   fonts-noto-cjk
   fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 ibus ibus-libpinyin
+  dpkg-dev lintian desktop-file-utils appstream
   clang libclang-rt-14-dev clang-format clang-tidy
 )
 
