@@ -24,7 +24,12 @@ void CopyComment(CommentEditor& editor, Desktop& desktop) {
   desktop.PutTextOnClipboard(cleaned.gbk, cleaned.utf8);
 }
 
-void ClearComment(CommentEditor& editor) { editor.ClearText(); }
+// A composition under way is ended first, so that the input method does not
+// carry it into the emptied comment.
+void ClearComment(CommentEditor& editor) {
+  editor.CommitComposition();
+  editor.ClearText();
+}
 
 void ClearAccountName(WindowControls& controls) {
   controls.SetControlText(control_names::kAccountNameBox, "");

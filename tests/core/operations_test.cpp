@@ -160,11 +160,13 @@ TEST_F(OperationsTest, CopyKeepsTheCommentWhenTheCleanUpCannotRun) {
 
 TEST_F(OperationsTest, ClearTheCommentAndTheAccountNameAndContactService) {
   editor_.SetText("a comment");
+  editor_.composition = "zhong";
   controls_.SetControlText(control_names::kAccountNameBox, "old name");
   Run(control_names::kClearButton);
   Run(control_names::kAccountNameBox);
   Run(control_names::kCustomerServiceButton);
   EXPECT_EQ(editor_.document, "");
+  EXPECT_EQ(editor_.composition, "") << "no composition is carried into the empty comment";
   EXPECT_EQ(controls_.ControlText(control_names::kAccountNameBox), "");
   EXPECT_TRUE(desktop_.clipboard.empty()) << "clearing leaves the clipboard";
   EXPECT_EQ(desktop_.opened,
