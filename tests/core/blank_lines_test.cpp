@@ -5,17 +5,20 @@
 #include <random>
 
 #include "tests/core/blank_line_rule.h"
+#include "tests/core/each_reg_exp_engine.h"
 #include "tests/core/test_bytes.h"
 #include "text/reg_exp_engine.h"
 
 namespace quillmark {
 namespace {
 
+using RemoveBlankLinesTest = testing::WithEachRegExpEngine;
+
 using testing::Hex;
 
 using testing::ExpectedByTheByteRule;
 
-TEST(RemoveBlankLines, CasesOfTheCleanUp) {
+TEST_P(RemoveBlankLinesTest, CasesOfTheCleanUp) {
   const struct {
     std::string input;
     std::string expected;
@@ -45,7 +48,7 @@ TEST(RemoveBlankLines, CasesOfTheCleanUp) {
   }
 }
 
-TEST(RemoveBlankLines, EveryShortTextFollowsTheByteRule) {
+TEST_P(RemoveBlankLinesTest, EveryShortTextFollowsTheByteRule) {
   static constexpr char kAlphabet[] = {'a', '\r', '\n', '\f'};
   int cases = 0;
   for (int length = 0; length <= 8; ++length) {
@@ -62,7 +65,7 @@ TEST(RemoveBlankLines, EveryShortTextFollowsTheByteRule) {
   EXPECT_EQ(cases, 87381);
 }
 
-TEST(RemoveBlankLines, ChineseTextsFollowTheByteRule) {
+TEST_P(RemoveBlankLinesTest, ChineseTextsFollowTheByteRule) {
   // GBK pieces whose trail bytes could be mistaken for ASCII if split.
   static const std::string kPieces[] = {"\xCE\xA2", "\xD0\xA6", "\x81\x40", "\xFE\x7E",
                                         "\xA1\xA1", "[",        "]",        " ",
@@ -77,13 +80,16 @@ TEST(RemoveBlankLines, ChineseTextsFollowTheByteRule) {
   }
 }
 
-TEST(RemoveBlankLines, IsEmptyWhenTheEngineCannotBeCreated) {
+TEST_P(RemoveBlankLinesTest, IsEmptyWhenTheEngineCannotBeCreated) {
   const RegExpEngineFactory previous =
       SetRegExpEngineFactory([] { return std::shared_ptr<RegExpEngine>(); });
   EXPECT_EQ(RemoveBlankLines("a\r\n\r\nb"), "");
   SetRegExpEngineFactory(previous);
   EXPECT_EQ(RemoveBlankLines("a\r\n\r\nb"), "a\r\nb");
 }
+
+INSTANTIATE_TEST_SUITE_P(Engines, RemoveBlankLinesTest, testing::EachRegExpEngine(),
+                         testing::EngineName);
 
 }  // namespace
 }  // namespace quillmark
