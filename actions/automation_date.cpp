@@ -79,7 +79,11 @@ double AutomationDateFrom(int year, int month, int day, int hour, int minute, in
 double CurrentAutomationDate() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);  // the C runtime's thread-safe form, arguments swapped
+#else
   localtime_r(&now, &local);
+#endif
   return AutomationDateFrom(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
                             local.tm_min, local.tm_sec);
 }

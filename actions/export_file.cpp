@@ -47,7 +47,9 @@ std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path&
       fileName.find_first_of("/\\") != std::string::npos) {
     return std::nullopt;
   }
-  return programDirectory / std::filesystem::path(fileName);
+  // Named from UTF-8 outright: a narrow string would be read in the ANSI code
+  // page on Windows.
+  return programDirectory / std::filesystem::path(std::u8string(fileName.begin(), fileName.end()));
 }
 
 namespace {
@@ -72,7 +74,12 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
   const auto token = (static_cast<unsigned long long>(random()) << 32) | random();
   char suffix[32];
   std::snprintf(suffix, sizeof suffix, ".%016llx.part", token);
-  return path.parent_path() / ("." + path.filename().string() + suffix);
+  // Built as a path, never as a narrow string, which Windows reads in its ANSI
+  // code page.
+  std::filesystem::path name(".");
+  name += path.filename();
+  name += suffix;
+  return path.parent_path() / name;
 }
 
 bool FlushToDisk(std::FILE* file) {

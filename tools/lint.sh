@@ -8,7 +8,9 @@ build_dir=${1:-build}
 mapfile -t sources < <(git ls-files -- '*.cpp' '*.h' 2>/dev/null || find text emoji editor window actions qt tests bench tools -name '*.cpp' -o -name '*.h')
 clang-format --dry-run --Werror "${sources[@]}"
 
-mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(text|emoji|editor|window|actions|qt)/.*\.cpp$')
+# The Windows files are built by the cross build, with warnings as errors.
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '^(text|emoji|editor|window|actions|qt)/.*\.cpp$' |
+  grep -v '/win32/')
 printf '%s\n' "${units[@]}" |
   xargs -P "$(nproc)" -n 4 clang-tidy --quiet -p "$build_dir" 2>/dev/null |
   tee "$build_dir/clang-tidy.log"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
-# suite: the unit and GUI suites built with AddressSanitizer and
+# suite: the Windows edition's core suite under Wine, the unit and GUI suites
+# built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, each libFuzzer target for 20 seconds, then
 # everything through CTest: unit and GUI tests
 # headless (offscreen Qt), desktop-service and end-to-end tests under Xvfb.
@@ -24,6 +25,10 @@ build-sanitize/tests/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
 
 bash tools/fuzz.sh 20
+
+# The Windows edition's core and suite, cross-built and run under Wine.
+bash tools/build_windows.sh
+(cd build-windows/build && ctest --output-on-failure)
 
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"

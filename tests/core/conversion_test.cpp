@@ -76,7 +76,14 @@ TEST(TextConversion, GbkAwkwardCorners) {
   EXPECT_EQ(Hex(GbkToUtf8(Bytes({0x80}))), "E2 82 AC") << "0x80 is the euro sign";
   EXPECT_EQ(Hex(Utf8ToGbk("\u20AC")), "80");
   EXPECT_EQ(GbkToUtf8(Bytes({0x61, 0x81})), "a?") << "lone lead byte at the end";
+  // 81 20 61: a lead byte before a byte that cannot trail. ICU keeps the
+  // space after the "?"; the Windows functions (as Wine has them) take the
+  // space into the "?". Each edition keeps its platform's answer.
+#ifdef _WIN32
+  EXPECT_EQ(GbkToUtf8(Bytes({0x81, 0x20, 0x61})), "?a") << "invalid trail byte";
+#else
   EXPECT_EQ(GbkToUtf8(Bytes({0x81, 0x20, 0x61})), "? a") << "invalid trail byte";
+#endif
   // 0xFF and the user-defined areas map to private-use code points and back.
   for (const std::string& gbk :
        {Bytes({0xFF}), Bytes({0xAA, 0xA1}), Bytes({0xF8, 0xFE}), Bytes({0xA1, 0x40})}) {

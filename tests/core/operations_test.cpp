@@ -2,7 +2,6 @@
 // editor and desktop: what each click does to the comment, the clipboard,
 // the palette and the export folder.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -13,6 +12,7 @@
 #include "emoji/catalogue.h"
 #include "emoji/emoji_palette.h"
 #include "tests/core/fakes.h"
+#include "tests/core/scratch_folders.h"
 #include "text/reg_exp_engine.h"
 #include "window/control_names.h"
 #include "window/operations.h"
@@ -38,7 +38,7 @@ std::string ReadBytes(const fs::path& path) {
 class OperationsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    home_ = fs::temp_directory_path() / ("quillmark-operations-" + std::to_string(getpid()));
+    home_ = testing::ScratchFolder("quillmark-operations");
     fs::remove_all(home_);
     desktop_.programFolder = home_ / "program";
     desktop_.documentsFolder = home_ / "documents";
@@ -177,7 +177,7 @@ TEST_F(OperationsTest, ClearTheCommentAndTheAccountNameAndContactService) {
 TEST_F(OperationsTest, ExportWritesTheCleanedCommentUnderItsName) {
   editor_.SetText("一\r\n\r\n二\r\n三\r\n");
   Export();
-  const fs::path expected = Folder() / "03.15微信留言评论3-143025.txt";
+  const fs::path expected = Folder() / u8"03.15微信留言评论3-143025.txt";
   ASSERT_EQ(Files(), std::vector<fs::path>{expected});
   EXPECT_EQ(ReadBytes(expected), Utf8ToGbk("一\r\n二\r\n三"));
   EXPECT_EQ(editor_.document, "一\r\n二\r\n三");
@@ -189,18 +189,18 @@ TEST_F(OperationsTest, ExportNamesTheHourByTheLocaleClock) {
   desktop_.twentyFourHourClock = false;
   editor_.SetText("x");
   Export();
-  EXPECT_EQ(Files(), std::vector<fs::path>{Folder() / "03.15微信留言评论1-023025.txt"});
+  EXPECT_EQ(Files(), std::vector<fs::path>{Folder() / u8"03.15微信留言评论1-023025.txt"});
 }
 
 TEST_F(OperationsTest, ExportCountsThreeLinesWithOrWithoutAFinalBreak) {
   controls_.SetControlText(control_names::kAccountNameBox, "号");
   editor_.SetText("a\nb\nc\n");
   Export();
-  EXPECT_EQ(ReadBytes(Folder() / "03.15号评论3-143025.txt"), "a\nb\nc")
+  EXPECT_EQ(ReadBytes(Folder() / u8"03.15号评论3-143025.txt"), "a\nb\nc")
       << "the clean-up drops the final LF";
   editor_.SetText("a\r\nb\r\nc");
   Export();
-  EXPECT_EQ(ReadBytes(Folder() / "03.15号评论3-143025.txt"), "a\r\nb\r\nc")
+  EXPECT_EQ(ReadBytes(Folder() / u8"03.15号评论3-143025.txt"), "a\r\nb\r\nc")
       << "a second export in the same second replaces the first";
   EXPECT_EQ(Files().size(), 1u);
 }
@@ -208,7 +208,7 @@ TEST_F(OperationsTest, ExportCountsThreeLinesWithOrWithoutAFinalBreak) {
 TEST_F(OperationsTest, ExportOfAnEmptyCommentUnderASpacesName) {
   controls_.SetControlText(control_names::kAccountNameBox, "   ");
   Export();
-  const fs::path path = Folder() / "03.15   评论0-143025.txt";
+  const fs::path path = Folder() / u8"03.15   评论0-143025.txt";
   ASSERT_TRUE(fs::exists(path));
   EXPECT_EQ(fs::file_size(path), 0u);
 }
@@ -232,26 +232,25 @@ TEST_F(OperationsTest, NamesWithSeparatorsWriteNothingAnywhere) {
   }
   EXPECT_EQ(Files(), std::vector<fs::path>{Folder() / "inside"});
   EXPECT_TRUE(fs::is_empty(Folder() / "inside"));
-  EXPECT_FALSE(fs::exists(Folder().parent_path() / "escape评论2-143025.txt"));
+  EXPECT_FALSE(fs::exists(Folder().parent_path() / u8"escape评论2-143025.txt"));
   EXPECT_TRUE(desktop_.revealed.empty());
 }
 
 TEST_F(OperationsTest, ExportGoesToTheDocumentsFolderWhereTheProgramFolderIsNotWritable) {
-  // Root writes into read-only folders, so for root the program's folder is gone.
-  if (geteuid() == 0) {
-    fs::remove(desktop_.programFolder);
-  } else {
+  if (testing::ReadOnlyFoldersHoldForUs()) {
     fs::permissions(desktop_.programFolder, fs::perms::owner_read | fs::perms::owner_exec);
+  } else {
+    fs::remove(desktop_.programFolder);
   }
   editor_.SetText("installed\r\n");
   Export();
-  const fs::path expected = home_ / "documents" / "03.15微信留言评论1-143025.txt";
+  const fs::path expected = home_ / "documents" / u8"03.15微信留言评论1-143025.txt";
   EXPECT_EQ(ReadBytes(expected), "installed") << "the documents folder is made when missing";
   EXPECT_EQ(desktop_.revealed, std::vector<fs::path>{expected}) << "shown where it went";
 }
 
 TEST_F(OperationsTest, ExportThatCannotBeWrittenStaysSilent) {
-  fs::create_directories(Folder() / "03.15微信留言评论1-143025.txt");  // blocks the file
+  fs::create_directories(Folder() / u8"03.15微信留言评论1-143025.txt");  // blocks the file
   editor_.SetText("line\r\n\r\n");
   Export();
   EXPECT_EQ(editor_.document, "line\r");

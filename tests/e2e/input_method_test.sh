@@ -15,7 +15,8 @@ im_pid=""
 stop_input_method() {
   if [ -n "$im_pid" ]; then
     kill -- "-$im_pid" 2>/dev/null || true
-    for _ in $(seq 50); do kill -0 "$im_pid" 2>/dev/null || break; sleep 0.1; done
+    for _ in $(seq 50); do pgrep -g "$im_pid" >/dev/null || break; sleep 0.1; done
+    pkill -KILL -g "$im_pid" 2>/dev/null || true
   fi
 }
 trap 'stop_input_method; cleanup' EXIT

@@ -13,7 +13,8 @@ cleanup() {
   if [ -n "$app_pid" ]; then kill "$app_pid" 2>/dev/null || true; fi
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
   if [ -n "$bus_pid" ]; then kill "$bus_pid" 2>/dev/null || true; fi
-  rm -rf "$work_dir"
+  # A helper that was just ended may still be writing its cache: try again.
+  rm -rf "$work_dir" 2>/dev/null || { sleep 0.5; rm -rf "$work_dir"; }
 }
 trap cleanup EXIT
 
