@@ -16,7 +16,7 @@ if [ ${#offenders[@]} -ne 0 ]; then
   for file in "${offenders[@]}"; do grep -nHE "$toolkit_include" "$file" >&2; done
   exit 1
 fi
-if ldd "$build_dir/tests/core_tests" | grep -iE 'libQt|qscintilla'; then
+if ldd "$build_dir/tests/core/core_tests" | grep -iE 'libQt|qscintilla'; then
   echo "the core's tests load a Qt library" >&2
   exit 1
 fi

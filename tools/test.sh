@@ -21,7 +21,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
-build-sanitize/tests/core_tests --gtest_brief=1
+build-sanitize/tests/core/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
 
 bash tools/fuzz.sh 20

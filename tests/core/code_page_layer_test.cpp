@@ -24,6 +24,16 @@ std::u16string IcuDecode(UConverter* converter, const std::string& bytes) {
   return units;
 }
 
+// The units with "?" for the five half-width forms that ICU's GBK fallbacks
+// turn into control bytes, which the layer writes as "?" as the Windows
+// functions do (the code-page table test holds the layer to those).
+std::u16string WithoutControlFallbacks(std::u16string units) {
+  for (char16_t& unit : units) {
+    if ((unit >= 0xFFE9 && unit <= 0xFFEC) || unit == 0xFFEE) unit = u'?';
+  }
+  return units;
+}
+
 std::string IcuEncode(UConverter* converter, const std::u16string& units) {
   std::string bytes(units.size() * 4 + 2, '\0');
   UErrorCode error = U_ZERO_ERROR;
@@ -77,7 +87,9 @@ TEST(CodePageLayer, EveryUnitEncodesToGbkAsIcuDoes) {
   const Converter gbk = OpenGbkConverter();
   for (std::uint32_t unit = 0; unit < 0x10000; ++unit) {
     const std::u16string units(1, static_cast<char16_t>(unit));
-    ASSERT_EQ(LayerEncode(kGbkCodePage, units), IcuEncode(gbk.get(), units)) << unit;
+    ASSERT_EQ(LayerEncode(kGbkCodePage, units),
+              IcuEncode(gbk.get(), WithoutControlFallbacks(units)))
+        << unit;
   }
 }
 
@@ -103,7 +115,8 @@ TEST(CodePageLayer, RandomTextsConvertAsIcuDoes) {
                                      : kind == 1 ? value & 0x7F
                                                  : value);
     }
-    ASSERT_EQ(LayerEncode(kGbkCodePage, units), IcuEncode(gbk.get(), units));
+    ASSERT_EQ(LayerEncode(kGbkCodePage, units),
+              IcuEncode(gbk.get(), WithoutControlFallbacks(units)));
     ASSERT_EQ(LayerEncode(kUtf8CodePage, units), IcuEncode(utf8.get(), units));
   }
 }

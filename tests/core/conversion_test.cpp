@@ -76,6 +76,8 @@ TEST(TextConversion, GbkAwkwardCorners) {
   EXPECT_EQ(Hex(GbkToUtf8(Bytes({0x80}))), "E2 82 AC") << "0x80 is the euro sign";
   EXPECT_EQ(Hex(Utf8ToGbk("\u20AC")), "80");
   EXPECT_EQ(GbkToUtf8(Bytes({0x61, 0x81})), "a?") << "lone lead byte at the end";
+  EXPECT_EQ(Utf8ToGbk("a\uFFE9\uFFEA\uFFEB\uFFEC\uFFEEb"), "a?????b")
+      << "half-width arrows and white circle: no control bytes, no TAB";
   // 81 20 61: a lead byte before a byte that cannot trail. ICU keeps the
   // space after the "?"; the Windows functions (as Wine has them) take the
   // space into the "?". Each edition keeps its platform's answer.

@@ -10,11 +10,10 @@ build_dir=$1
 language=$2
 shift 2
 export WINEPREFIX="$build_dir/wine-prefix" WINEDEBUG=-all LOCPATH="$build_dir/locales"
-export LANG="$language" LC_ALL="$language"
 mkdir -p "$LOCPATH"
 locale_name=${language%%.*}
 if [ ! -d "$LOCPATH/$language" ]; then
   localedef -i "$locale_name" -f UTF-8 "$LOCPATH/$language"
 fi
 trap 'wineserver -k 2>/dev/null || true' EXIT
-wine "$@"
+LANG="$language" LC_ALL="$language" wine "$@"

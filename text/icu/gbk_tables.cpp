@@ -44,7 +44,11 @@ std::vector<std::uint16_t> EncodeAllUnits(UConverter* converter) {
     while (at + length < written && offsets[at + length] == offsets[at]) ++length;
     const auto lead = static_cast<std::uint8_t>(bytes[at]);
     const char16_t unit = units[static_cast<std::size_t>(offsets[at])];
-    if (length == 1) encoded[unit] = lead;
+    // ICU's fallbacks turn the half-width arrows and the half-width white
+    // circle (U+FFE9 to U+FFEC, U+FFEE) into the control bytes 1B 18 1A 19 09,
+    // a TAB among them, where the Windows functions write "?": no character
+    // outside ASCII becomes a control byte.
+    if (length == 1) encoded[unit] = unit >= 0x80 && lead < 0x20 ? '?' : lead;
     if (length == 2) {
       encoded[unit] =
           static_cast<std::uint16_t>(lead << 8 | static_cast<std::uint8_t>(bytes[at + 1]));
