@@ -28,7 +28,7 @@ bash tools/fuzz.sh 20
 
 # The Windows edition's core and suite, cross-built and run under Wine.
 bash tools/build_windows.sh
-(cd build-windows/build && ctest --output-on-failure)
+(cd build-windows/build && ctest --output-on-failure -j "$jobs")
 
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "text/ecmascript_reg_exp_engine.h"
@@ -19,6 +20,8 @@ struct EngineUnderTest {
   int longestText = 8;
   int randomRounds = 3000;
 };
+
+inline void PrintTo(const EngineUnderTest& engine, std::ostream* stream) { *stream << engine.name; }
 
 class WithEachRegExpEngine : public ::testing::TestWithParam<EngineUnderTest> {
  protected:
