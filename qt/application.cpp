@@ -14,6 +14,7 @@
 static void InitialiseResources() {
   Q_INIT_RESOURCE(resources);
   Q_INIT_RESOURCE(pictures);
+  Q_INIT_RESOURCE(pictures_2x);
 }
 
 namespace quillmark {

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,8 +53,13 @@ QWidget* MakeLabel(const ElementRecord& record, QWidget* parent, bool wraps) {
 QWidget* MakePictureButton(const ElementRecord& record, QWidget* parent, const QColor& background) {
   auto* button = new PictureButton(parent);
   const QString path = QStringLiteral(":/") + QString::fromStdString(record.properties.picture);
-  QPixmap doubleDensity = LoadButtonPicture(DoubleDensityPath(path), background);
-  doubleDensity.setDevicePixelRatio(2);
+  // The 2x pictures only where a screen is that dense: decoding them costs
+  // start-up time and memory that a 1x desktop never gets back.
+  QPixmap doubleDensity;
+  if (qApp->devicePixelRatio() >= 2) {
+    doubleDensity = LoadButtonPicture(DoubleDensityPath(path), background);
+    doubleDensity.setDevicePixelRatio(2);
+  }
   button->SetPicture(LoadButtonPicture(path, background), doubleDensity);
   if (record.properties.emojiNumber != 0) {
     button->setAccessibleName(

@@ -78,8 +78,12 @@ TEST_F(EmojiPaletteTest, ButtonsCarryTheirPicturesAndNames) {
     const auto* button = qobject_cast<PictureButton*>(Button(emoji.number));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Picture().size(), QSize(24, 24)) << emoji.number;
-    EXPECT_EQ(button->DoubleDensityPicture().size(), QSize(48, 48)) << emoji.number;
-    EXPECT_EQ(button->DoubleDensityPicture().deviceIndependentSize(), QSizeF(24, 24));
+    if (qApp->devicePixelRatio() >= 2) {
+      EXPECT_EQ(button->DoubleDensityPicture().size(), QSize(48, 48)) << emoji.number;
+      EXPECT_EQ(button->DoubleDensityPicture().deviceIndependentSize(), QSizeF(24, 24));
+    } else {
+      EXPECT_TRUE(button->DoubleDensityPicture().isNull()) << "not decoded for a 1x screen";
+    }
     EXPECT_EQ(button->accessibleName().toStdString(), emoji.label);
   }
   const auto picture = [this](int number) {
