@@ -26,6 +26,9 @@ echo "1. lintian without errors; desktop entry and metainfo valid; icons 48x48 a
 # The user's own session: a home, a session bus and the file manager, all theirs.
 start_x_server 1280x1024x24
 chmod 711 "$work_dir"
+# The build folder may lie where the user cannot reach, as under /root.
+install -m 755 "$file_manager" "$work_dir/fake_file_manager"
+file_manager="$work_dir/fake_file_manager"
 user_home="$work_dir/user-home"
 mkdir -p "$user_home"
 chown "$user" "$user_home"
