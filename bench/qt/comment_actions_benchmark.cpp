@@ -4,25 +4,17 @@
 
 #include <filesystem>
 
+#include "actions/automation_date.h"
 #include "actions/comment_actions.h"
 #include "bench/comment_text.h"
 #include "qt/application.h"
 #include "qt/comment_editor_view.h"
+#include "tests/qt/desktop_in_folder.h"
 #include "window/control_names.h"
 
 namespace {
 
 constexpr std::size_t kOneMiB = 1 << 20;
-
-// The program's own desktop, exporting into the benchmark's folder.
-class DesktopInFolder : public quillmark::QtDesktop {
- public:
-  explicit DesktopInFolder(std::filesystem::path folder) : folder_(std::move(folder)) {}
-  [[nodiscard]] std::filesystem::path ProgramFolder() const override { return folder_; }
-
- private:
-  std::filesystem::path folder_;
-};
 
 quillmark::StartedWindow& Window() {
   static quillmark::StartedWindow started =
@@ -47,7 +39,8 @@ void ExportComment(benchmark::State& state) {
   const std::filesystem::path directory =
       std::filesystem::temp_directory_path() / "quillmark-export-benchmark";
   std::filesystem::create_directories(directory);
-  DesktopInFolder desktop(directory);
+  quillmark::testing::DesktopInFolder desktop(directory, directory,
+                                              quillmark::CurrentAutomationDate());
   quillmark::CommentEditor& editor = Window().window->EditorFrame()->Editor();
   quillmark::MainWindow& window = *Window().window;
   // Unticked, as the reveal is not what is measured.

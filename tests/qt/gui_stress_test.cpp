@@ -10,6 +10,7 @@
 #include "actions/automation_date.h"
 #include "actions/comment_actions.h"
 #include "emoji/catalogue.h"
+#include "tests/qt/desktop_in_folder.h"
 #include "tests/qt/gui_fixture.h"
 #include "window/control_names.h"
 
@@ -20,27 +21,7 @@ namespace fs = std::filesystem;
 
 using GuiStressTest = testing::MainWindowTest;
 
-// The program's own desktop, with the program's and the documents folder and
-// the time of the test's choosing; it records what each reveal answered.
-class DesktopInFolder : public QtDesktop {
- public:
-  DesktopInFolder(fs::path folder, fs::path documents, double now)
-      : folder_(std::move(folder)), documents_(std::move(documents)), now_(now) {}
-  [[nodiscard]] fs::path ProgramFolder() const override { return folder_; }
-  [[nodiscard]] fs::path DocumentsFolder() const override { return documents_; }
-  [[nodiscard]] double Now() const override { return now_; }
-  bool RevealInFolder(const fs::path& file) override {
-    reveals.push_back(QtDesktop::RevealInFolder(file));
-    return reveals.back();
-  }
-
-  std::vector<bool> reveals;
-
- private:
-  fs::path folder_;
-  fs::path documents_;
-  double now_;
-};
+using testing::DesktopInFolder;
 
 // 64 MiB of comment lines without blank lines: copy and export keep every byte.
 TEST_F(GuiStressTest, SixtyFourMebibyteCommentCopiedAndExportedByteExact) {
