@@ -9,32 +9,27 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include "editor/context_menu.h"
+
 namespace quillmark {
 
 CommentEditorView::CommentEditorView(QWidget* parent) : QsciScintilla(parent) {}
 
 std::unique_ptr<QMenu> CommentEditorView::CreateChineseContextMenu() {
-  const bool writable = SendScintilla(QsciScintillaBase::SCI_GETREADONLY) == 0;
-  const bool selected = SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEMPTY) == 0;
-  auto menu = std::make_unique<QMenu>(this);
-  const auto add = [this, &menu](const QString& caption, bool enabled,
-                                 void (QsciScintilla::*slot)()) {
-    QAction* action = menu->addAction(caption, this, slot);
-    action->setEnabled(enabled);
-  };
-  add(QStringLiteral("撤消"), writable && SendScintilla(QsciScintillaBase::SCI_CANUNDO) != 0,
-      &QsciScintilla::undo);
-  add(QStringLiteral("重复"), writable && SendScintilla(QsciScintillaBase::SCI_CANREDO) != 0,
-      &QsciScintilla::redo);
-  menu->addSeparator();
-  add(QStringLiteral("剪切"), writable && selected, &QsciScintilla::cut);
-  add(QStringLiteral("复制"), selected, &QsciScintilla::copy);
   const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-  const bool pasteable = clipboard != nullptr && clipboard->hasText();
-  add(QStringLiteral("粘贴"), writable && pasteable, &QsciScintilla::paste);
-  add(QStringLiteral("删除"), writable && selected, &QsciScintilla::removeSelectedText);
-  menu->addSeparator();
-  menu->addAction(QStringLiteral("选择全部"), this, [this] { selectAll(true); });
+  const bool clipboardHoldsText = clipboard != nullptr && clipboard->hasText();
+  auto menu = std::make_unique<QMenu>(this);
+  for (const ContextMenuItem& item : CommentContextMenu(Direct(), clipboardHoldsText)) {
+    if (item.IsSeparator()) {
+      menu->addSeparator();
+      continue;
+    }
+    const unsigned int message = item.message;
+    QAction* action =
+        menu->addAction(QString::fromUtf8(item.caption.data(), qsizetype(item.caption.size())),
+                        this, [this, message] { SendScintilla(message); });
+    action->setEnabled(item.enabled);
+  }
   return menu;
 }
 

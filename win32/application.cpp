@@ -1,0 +1,91 @@
+#include "win32/application.h"
+
+#include <windows.h>
+
+#include <Scintilla.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <optional>
+#include <string>
+
+#include "win32/main_window.h"
+#include "win32/wide_text.h"
+#include "win32/win32_desktop.h"
+#include "win32/window_builder.h"
+
+namespace quillmark::win32 {
+namespace {
+
+// OLE, and with it COM, for the user-interface thread from start to exit.
+class OleSession {
+ public:
+  OleSession() : initialised_(SUCCEEDED(::OleInitialize(nullptr))) {}
+  OleSession(const OleSession&) = delete;
+  OleSession& operator=(const OleSession&) = delete;
+  ~OleSession() {
+    if (initialised_) ::OleUninitialize();
+  }
+
+ private:
+  bool initialised_;
+};
+
+// Scintilla's window class, registered for the process's lifetime.
+class ScintillaClasses {
+ public:
+  ScintillaClasses() { Scintilla_RegisterClasses(::GetModuleHandleW(nullptr)); }
+  ScintillaClasses(const ScintillaClasses&) = delete;
+  ScintillaClasses& operator=(const ScintillaClasses&) = delete;
+  ~ScintillaClasses() { Scintilla_ReleaseResources(); }
+};
+
+// Runs before the window exists and does nothing else; kept as the start-up
+// step other code may hook into.
+int ProgramStart() { return 0; }
+
+int ShowFatalError(std::string_view error) {
+  const std::wstring text = L"运行时出错!\n" + Widen(error);
+  ::MessageBoxW(nullptr, text.c_str(), L"错误", MB_OK | MB_ICONERROR);
+  return kFatalExitCode;
+}
+
+// Esc closes the window from any control; Tab moves the focus as in a dialog
+// unless the focused control claims it. Enter is left to the focused control
+// whole: no control is a default button.
+int RunMessageLoop(HWND window) {
+  MSG message{};
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (HandleCloseKey(message, window)) continue;
+    const bool enter = (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
+                       message.wParam == VK_RETURN;
+    if (!enter && ::IsDialogMessageW(window, &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int RunQuillmark(const WindowDescription& description) {
+  const OleSession ole;
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  const ScintillaClasses scintilla;
+  ::SetCurrentDirectoryW(ProgramFile().parent_path().c_str());
+  const std::optional<WindowDescription> read = ReadWindowDescription(description);
+  if (!read) return ShowFatalError("载入窗口模板数据段出错!");
+  ProgramStart();
+  const std::unique_ptr<MainWindow> window = CreateMainWindow(*read);
+  if (window == nullptr) return ShowFatalError("载入启动窗口失败");
+  Win32Desktop desktop(window->Window());
+  Operations operations(*window, *window->EditorFrame()->Editor(), desktop);
+  WireEvents(*window, *read, operations);
+  operations.OnMainWindowCreated();
+  window->ShowCentred();
+  ::SetFocus(window->EditorFrame()->Window());
+  return RunMessageLoop(window->Window());
+}
+
+}  // namespace quillmark::win32

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "window/window_description.h"
+
+namespace quillmark::win32 {
+
+inline constexpr int kFatalExitCode = -1;
+
+// Starts the program on the description, runs it until the main window
+// closes and returns the process's exit code.
+int RunQuillmark(const WindowDescription& description);
+
+}  // namespace quillmark::win32

@@ -1,0 +1,98 @@
+#include "win32/comment_editor_frame.h"
+
+#include <imm.h>
+#include <windowsx.h>
+
+#include "editor/context_menu.h"
+#include "editor/scintilla_messages.h"
+#include "win32/handles.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
+
+namespace quillmark::win32 {
+namespace {
+
+constexpr const wchar_t* kClassName = L"QuillmarkCommentEditor";
+constexpr std::uintptr_t kPopUpNever = 0;
+
+}  // namespace
+
+ScintillaDirect DirectOf(HWND scintilla) {
+  // Scintilla hands its direct function out as an integer message result.
+  const LRESULT function = ::SendMessageW(scintilla, sci::kGetDirectFunction, 0, 0);
+  return {
+      reinterpret_cast<ScintillaDirect::Function>(function),  // NOLINT(performance-no-int-to-ptr)
+      static_cast<std::intptr_t>(::SendMessageW(scintilla, sci::kGetDirectPointer, 0, 0))};
+}
+
+CommentEditorFrame::CommentEditorFrame(HWND parent, int id, const RECT& place) {
+  RegisterOwnerClass<CommentEditorFrame>(kClassName, 0, -1);
+  ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN, place.left,
+                    place.top, place.right - place.left, place.bottom - place.top, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                    this);
+  if (window_ != nullptr) CreateScintilla();
+}
+
+void CommentEditorFrame::CreateScintilla() {
+  RECT client{};
+  ::GetClientRect(window_, &client);
+  scintilla_ = ::CreateWindowExW(
+      0, L"Scintilla", L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN, 0, 0,
+      client.right, client.bottom, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  if (scintilla_ == nullptr) return;
+  // Scintilla's own menu is in English; the frame shows the Chinese one.
+  ::SendMessageW(scintilla_, sci::kUsePopUp, kPopUpNever, 0);
+  editor_.emplace(DirectOf(scintilla_), [this] { CommitComposition(); });
+}
+
+LRESULT CommentEditorFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFOCUS:
+      if (scintilla_ != nullptr) ::SetFocus(scintilla_);
+      return 0;
+    case WM_SIZE:
+      if (scintilla_ != nullptr) {
+        ::MoveWindow(scintilla_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+      }
+      return 0;
+    case WM_CONTEXTMENU:
+      ShowContextMenu(lParam);
+      return 0;
+    default:
+      return ::DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void CommentEditorFrame::ShowContextMenu(LPARAM screenPoint) {
+  if (!editor_) return;
+  POINT point{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+  if (point.x == -1 && point.y == -1) {  // from the keyboard: at the window's corner
+    point = {0, 0};
+    ::ClientToScreen(scintilla_, &point);
+  }
+  const bool clipboardHoldsText = ::IsClipboardFormatAvailable(CF_UNICODETEXT) != 0;
+  const UniqueMenu menu(::CreatePopupMenu());
+  for (const ContextMenuItem& item : CommentContextMenu(editor_->Scintilla(), clipboardHoldsText)) {
+    if (item.IsSeparator()) {
+      ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    ::AppendMenuW(menu.get(), MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED), item.message,
+                  Widen(item.caption).c_str());
+  }
+  const auto chosen = static_cast<unsigned int>(::TrackPopupMenu(
+      menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0, window_, nullptr));
+  if (chosen != 0) editor_->Scintilla().Send(chosen);
+}
+
+// The input method ends its composition with the text the user sees, which
+// Scintilla then receives as the composition's result.
+void CommentEditorFrame::CommitComposition() const {
+  const HIMC context = ::ImmGetContext(scintilla_);
+  if (context == nullptr) return;
+  ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+  ::ImmReleaseContext(scintilla_, context);
+}
+
+}  // namespace quillmark::win32

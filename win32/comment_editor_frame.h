@@ -1,0 +1,43 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "editor/scintilla_comment_editor.h"
+
+namespace quillmark::win32 {
+
+// The comment editor control: a frame that is the tab stop and holds one
+// Scintilla window filling it, with the editor rules over that window and the
+// Chinese context menu. Focus that reaches the frame goes on to Scintilla and
+// leaves its caret and selection as they were.
+class CommentEditorFrame {
+ public:
+  CommentEditorFrame(HWND parent, int id, const RECT& place);
+  CommentEditorFrame(const CommentEditorFrame&) = delete;
+  CommentEditorFrame& operator=(const CommentEditorFrame&) = delete;
+  ~CommentEditorFrame() = default;
+
+  [[nodiscard]] HWND Window() const { return window_; }
+  [[nodiscard]] HWND Scintilla() const { return scintilla_; }
+  // Empty only when Scintilla's window class could not be created.
+  [[nodiscard]] std::optional<ScintillaCommentEditor>& Editor() { return editor_; }
+
+  void AttachWindow(HWND window) { window_ = window; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void CreateScintilla();
+  void ShowContextMenu(LPARAM screenPoint);
+  void CommitComposition() const;
+
+  HWND window_ = nullptr;
+  HWND scintilla_ = nullptr;
+  std::optional<ScintillaCommentEditor> editor_;
+};
+
+// Scintilla's window as the shared editor rules reach it.
+ScintillaDirect DirectOf(HWND scintilla);
+
+}  // namespace quillmark::win32

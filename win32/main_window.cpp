@@ -1,0 +1,160 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
+
+namespace quillmark::win32 {
+namespace {
+
+constexpr const wchar_t* kClassName = L"QuillmarkMainWindow";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
+
+LRESULT CALLBACK LeftButtonPressProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR handler) {
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    (*reinterpret_cast<std::function<void()>*>(handler))();
+  }
+  return ::DefSubclassProc(control, message, wParam, lParam);
+}
+
+bool ModifierHeld() {
+  return (::GetKeyState(VK_CONTROL) | ::GetKeyState(VK_SHIFT) | ::GetKeyState(VK_MENU)) < 0;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(std::string_view title, int clientWidth, int clientHeight) {
+  RegisterOwnerClass<MainWindow>(kClassName, 0, COLOR_BTNFACE);
+  RECT outer{0, 0, clientWidth, clientHeight};
+  ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExtendedStyle);
+  ::CreateWindowExW(kExtendedStyle, kClassName, Widen(title).c_str(), kStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
+                    nullptr, ::GetModuleHandleW(nullptr), this);
+  if (window_ != nullptr) SetIcons();
+}
+
+MainWindow::~MainWindow() {
+  // The controls' windows go before the objects that answer their messages.
+  if (::IsWindow(window_)) ::DestroyWindow(window_);
+}
+
+void MainWindow::SetIcons() {
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  const auto load = [instance](int metricX, int metricY) {
+    return UniqueIcon(static_cast<HICON>(
+        ::LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, ::GetSystemMetrics(metricX),
+                     ::GetSystemMetrics(metricY), LR_DEFAULTCOLOR)));
+  };
+  largeIcon_ = load(SM_CXICON, SM_CYICON);
+  smallIcon_ = load(SM_CXSMICON, SM_CYSMICON);
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+void MainWindow::AddControl(std::string name, HWND control) {
+  controls_.emplace(std::move(name), control);
+}
+
+HWND MainWindow::Control(std::string_view name) const {
+  const auto found = controls_.find(name);
+  return found == controls_.end() ? nullptr : found->second;
+}
+
+void MainWindow::OnClick(int id, std::function<void()> handler) {
+  clickHandlers_[id].push_back(std::move(handler));
+}
+
+void MainWindow::OnLeftButtonPress(HWND control, std::function<void()> handler) {
+  pressHandlers_.push_back(std::make_unique<std::function<void()>>(std::move(handler)));
+  ::SetWindowSubclass(control, &LeftButtonPressProcedure, pressHandlers_.size(),
+                      reinterpret_cast<DWORD_PTR>(pressHandlers_.back().get()));
+}
+
+void MainWindow::ShowCentred() {
+  RECT outer{};
+  ::GetWindowRect(window_, &outer);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::ShowWindow(window_, SW_SHOWNORMAL);
+  ::UpdateWindow(window_);
+}
+
+void MainWindow::SetControlVisible(std::string_view name, bool visible) {
+  if (HWND control = Control(name)) ::ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+bool MainWindow::IsChecked(std::string_view name) const {
+  HWND control = Control(name);
+  return control != nullptr && ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string MainWindow::ControlText(std::string_view name) const {
+  HWND control = Control(name);
+  if (control == nullptr) return {};
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  return Narrow(text);
+}
+
+void MainWindow::SetControlText(std::string_view name, std::string_view text) {
+  if (HWND control = Control(name)) ::SetWindowTextW(control, Widen(text).c_str());
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) Clicked(LOWORD(wParam));
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      // Check box, radio buttons and group box: black on the button face.
+      ::SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+      ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ACTIVATE:
+      Activated(wParam);
+      return 0;
+    case WM_DESTROY:
+      ::PostQuitMessage(0);
+      return 0;
+    default:
+      return ::DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+void MainWindow::Clicked(int id) const {
+  const auto found = clickHandlers_.find(id);
+  if (found == clickHandlers_.end()) return;
+  for (const std::function<void()>& handler : found->second) handler();
+}
+
+// The control that had the focus gets it back when the window is activated
+// again, as in a dialog.
+void MainWindow::Activated(WPARAM state) {
+  if (LOWORD(state) == WA_INACTIVE) {
+    HWND focus = ::GetFocus();
+    if (focus != nullptr && ::IsChild(window_, focus)) focusBeforeDeactivation_ = focus;
+    return;
+  }
+  if (focusBeforeDeactivation_ != nullptr && ::IsWindow(focusBeforeDeactivation_)) {
+    ::SetFocus(focusBeforeDeactivation_);
+  } else if (editor_ != nullptr) {
+    ::SetFocus(editor_->Window());
+  }
+}
+
+bool HandleCloseKey(const MSG& message, HWND window) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE || ModifierHeld()) return false;
+  if (message.hwnd != window && !::IsChild(window, message.hwnd)) return false;
+  ::PostMessageW(window, WM_CLOSE, 0, 0);
+  return true;
+}
+
+}  // namespace quillmark::win32

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "win32/caption_label.h"
+#include "win32/comment_editor_frame.h"
+#include "win32/handles.h"
+#include "win32/picture_button.h"
+#include "window/window_controls.h"
+
+namespace quillmark::win32 {
+
+// The program's one top-level window: a fixed frame with system menu and
+// minimise box, the controls by name, and the click and press handlers that
+// the binding table hands it. It owns the controls that the program paints.
+class MainWindow final : public WindowControls {
+ public:
+  // Creates the window hidden, with its client area of the given size.
+  MainWindow(std::string_view title, int clientWidth, int clientHeight);
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+  ~MainWindow() override;
+
+  [[nodiscard]] HWND Window() const { return window_; }
+  void AddControl(std::string name, HWND control);
+  [[nodiscard]] HWND Control(std::string_view name) const;
+  void Keep(std::unique_ptr<PictureButton> button) { pictureButtons_.push_back(std::move(button)); }
+  void Keep(std::unique_ptr<CaptionLabel> label) { labels_.push_back(std::move(label)); }
+  void Keep(std::unique_ptr<CommentEditorFrame> editor) { editor_ = std::move(editor); }
+  [[nodiscard]] CommentEditorFrame* EditorFrame() const { return editor_.get(); }
+
+  // Runs the handler when the control with this id reports a click.
+  void OnClick(int id, std::function<void()> handler);
+  // Runs the handler when the left button goes down over the control, before
+  // the control itself sees the press, which then takes its ordinary effect.
+  void OnLeftButtonPress(HWND control, std::function<void()> handler);
+
+  // Centred on the screen by the window's outer size, then shown.
+  void ShowCentred();
+
+  void SetControlVisible(std::string_view name, bool visible) override;
+  [[nodiscard]] bool IsChecked(std::string_view name) const override;
+  [[nodiscard]] std::string ControlText(std::string_view name) const override;
+  void SetControlText(std::string_view name, std::string_view text) override;
+
+  void AttachWindow(HWND window) { window_ = window; }
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  void SetIcons();
+  void Clicked(int id) const;
+  void Activated(WPARAM state);
+
+  HWND window_ = nullptr;
+  UniqueIcon largeIcon_;
+  UniqueIcon smallIcon_;
+  HWND focusBeforeDeactivation_ = nullptr;
+  std::map<std::string, HWND, std::less<>> controls_;
+  std::map<int, std::vector<std::function<void()>>> clickHandlers_;
+  std::vector<std::unique_ptr<std::function<void()>>> pressHandlers_;
+  std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
+  std::vector<std::unique_ptr<CaptionLabel>> labels_;
+  std::unique_ptr<CommentEditorFrame> editor_;
+};
+
+// Esc without Ctrl, Shift or Alt, pressed anywhere in the window, closes it:
+// true when the message was that key and has been handled.
+bool HandleCloseKey(const MSG& message, HWND window);
+
+}  // namespace quillmark::win32
