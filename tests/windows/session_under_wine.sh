@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# One session of quillmark.exe under Wine in Xvfb, driven only from outside
+# with xdotool and xclip, as the Linux session is: the window, every emoji
+# place, a pasted comment copied and exported, the reveal, the customer-service
+# link and Esc. Run once per language: zh_CN.UTF-8 gives Wine the ANSI code
+# page 936, en_US.UTF-8 the code page 1252, and the captions, the file's name
+# and the clipboard must be right on both.
+# Usage: session_under_wine.sh BUILD_DIR LANG QUILLMARK_EXE RECORD_LINK_EXE
+source "$(dirname "$0")/../e2e/x_session.sh"
+build_dir=$1
+language=$2
+program=$3
+recorder=$4
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+
+start_x_server 1280x1024x24
+export WINEPREFIX="$build_dir/wine-prefix-session-$language" WINEDEBUG=-all
+export LOCPATH="$build_dir/locales"
+# The prefix links its user folders to the home it was made in: keep that
+# home with the prefix, with the desktop folder that the shell starts from.
+export HOME="$build_dir/wine-home-$language"
+mkdir -p "$HOME/Desktop"
+mkdir -p "$LOCPATH"
+[ -d "$LOCPATH/$language" ] || localedef -i "${language%%.*}" -f UTF-8 "$LOCPATH/$language"
+export LANG="$language" LC_ALL="$language"
+# Only this prefix's own Wine server, whatever a failed step left running.
+trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
+
+# A new prefix is made whole before anything runs in it.
+if [ ! -d "$WINEPREFIX" ]; then
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  # As on an English Windows, whose dialog font links to a Chinese face for
+  # the characters it lacks; Wine links none outside East Asian locales.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    /v Tahoma /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK SC' /f >/dev/null 2>&1
+fi
+program_dir="$work_dir/program"
+mkdir -p "$program_dir"
+cp "$program" "$program_dir/quillmark.exe"
+cp "$recorder" "$program_dir/record_link.exe"
+# Wine reads URL handlers from HKCR only; its own reg prints in the ANSI code page.
+windows_dir="Z:${program_dir//\//\\}"
+wine reg add 'HKCR\tencent' /v 'URL Protocol' /d '' /f >/dev/null 2>&1
+wine reg add 'HKCR\tencent\shell\open\command' /ve /d "\"$windows_dir\\record_link.exe\" \"%1\"" \
+  /f >/dev/null 2>&1
+
+(cd "$program_dir" && exec wine quillmark.exe) >"$work_dir/quillmark.log" 2>&1 &
+app_pid=$!
+window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$' | head -n 1)
+[ -n "$window_id" ] || fail "the window did not appear"
+sleep 1
+click() { xdotool mousemove --window "$window_id" "$1" "$2" click 1; sleep "${3:-0.15}"; }
+clipboard() { timeout 5 xclip -o -selection clipboard; }
+shot="wine_${language%%.*}"
+
+# 1. Without a window manager Wine draws no frame: the X window is the client area.
+geometry=$(xwininfo -id "$window_id")
+read -r left top width height < <(awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+  /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}' <<<"$geometry")
+[ "$width $height" = "680 536" ] || fail "client is ${width}x${height}"
+[ "$left" = $(((1280 - 686) / 2 + 3)) ] || fail "not centred across: $left"
+middle=$((top + 536 / 2))
+[ "${middle#-}" -ge 500 ] && [ "$middle" -le 524 ] || fail "not centred down: $top"
+take_screenshot "${shot}_start"
+echo "1. window titled, client 680x536, centred"
+
+# 2. Every emoji place, row by row: the 94 shown codes and nothing for the 26 hidden.
+declare -A codes hidden
+while read -r number label set; do
+  codes[$number]="[$label]"
+  [ "$set" = kMessage ] && hidden[$number]=1
+done < <(grep -oE '\{[0-9]+, "[^"]+", k[A-Za-z]+\}' "$source_dir/emoji/catalogue.cpp" |
+  sed -E 's/\{([0-9]+), "([^"]+)", (k[A-Za-z]+)\}/\1 \2 \3/')
+[ "${#codes[@]}" = 120 ] && [ "${#hidden[@]}" = 26 ] || fail "catalogue not read"
+row_first=(106 1 16 31 46 61 76 91)
+row_top=(224 258 297 337 374 416 456 496)
+click 300 100
+expected=""
+for row in 0 1 2 3 4 5 6 7; do
+  for column in $(seq 0 14); do
+    number=$((row_first[row] + column))
+    click $(((row >= 6 ? 16 : 15) + 32 * column + 12)) $((row_top[row] + 12)) 0.05
+    [ -z "${hidden[$number]:-}" ] && expected+="${codes[$number]}"
+  done
+done
+click 540 346 0.5   # copy
+[ "$(clipboard)" = "$expected" ] || fail "palette gave $(clipboard | head -c 200)"
+echo "2. 120 places clicked: the 94 shown codes in order, nothing for the 26 hidden"
+
+# 3. A pasted comment with blank lines and an emoji, copied cleaned. Wine hands
+# X11 its text with LF line ends.
+click 613 346   # clear
+printf '第一条[微笑]\n\n第二条\n\n\n第三条\n' | xclip -i -selection clipboard
+click 300 100
+xdotool key ctrl+v
+sleep 0.3
+click 540 346 0.5
+[ "$(clipboard)" = "$(printf '第一条[微笑]\n第二条\n第三条')" ] ||
+  fail "copied $(clipboard | od -c | head -n 4)"
+echo "3. pasted comment copied without its blank lines"
+
+# 4. Export under an account name: one file beside the exe, the design's name,
+# the GBK bytes; the reveal starts Wine's file browser on that folder.
+click 600 386
+xdotool type --delay 20 "Daily"
+click 576 461 1
+new_files=$(ls "$program_dir" | grep -vE '^(quillmark|record_link)\.exe$' || true)
+[ "$(wc -l <<<"$new_files")" = 1 ] || fail "not exactly one new file: $new_files"
+grep -qE '^[0-9]{2}\.[0-9]{2}Daily评论3-[0-9]{6}\.txt$' <<<"$new_files" || fail "name: $new_files"
+printf '第一条[微笑]\r\n第二条\r\n第三条' | iconv -f UTF-8 -t GBK >"$work_dir/expected.txt"
+cmp -s "$work_dir/expected.txt" "$program_dir/$new_files" || fail "file bytes differ"
+take_screenshot "${shot}_exported"
+browser=$(timeout 20 xdotool search --sync --name '^program$' | head -n 1 || true)
+[ -n "$browser" ] ||
+  fail "no file browser on the program's folder: $(xdotool search --name . getwindowname %@)"
+take_screenshot "${shot}_revealed"
+echo "4. exported $new_files with the GBK bytes; the file browser shows its folder"
+
+# 5. The customer-service link reaches the handler registered for tencent:.
+click 574 505 2
+uri="tencent://message/?uin=800012345&Site=https://www.example.com/&Menu=yes"
+[ "$(cat "$program_dir/links.txt" 2>/dev/null)" = "$uri" ] ||
+  fail "handler got '$(cat "$program_dir/links.txt" 2>/dev/null)'"
+echo "5. the handler got $uri"
+
+# 6. Esc in the editor ends the program with exit code 0.
+click 650 150
+xdotool key Escape
+for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after Esc"
+exit_code=0
+wait "$app_pid" || exit_code=$?
+app_pid=""
+[ "$exit_code" = 0 ] || fail "exit code $exit_code"
+echo "6. Esc: exit code 0"
+echo "session under Wine ($language): passed"
