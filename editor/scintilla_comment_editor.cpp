@@ -61,8 +61,11 @@ long ScintillaCommentEditor::GetTextLength() const {
 
 Text ScintillaCommentEditor::GetText(long n) const {
   if (n < 0) return {};
-  Text buffer(static_cast<std::size_t>(n) + 1, '\0');
+  // Scintilla 3 writes n bytes and a zero for n + 1; Scintilla 5 writes n + 1
+  // bytes and a zero. The buffer holds either, and the text ends at n bytes.
+  Text buffer(static_cast<std::size_t>(n) + 2, '\0');
   Send(sci::kGetText, static_cast<std::uintptr_t>(n) + 1, Pointer(buffer.data()));
+  buffer.resize(static_cast<std::size_t>(n));
   return Text(TextOf(buffer));
 }
 
@@ -85,9 +88,13 @@ void ScintillaCommentEditor::AddTextAtCaret(std::string_view text, long length) 
   auto count = static_cast<long>(terminated.size());
   if (length != -1 && length <= count) count = length;
   // Its own undo step: Scintilla would otherwise merge adjacent insertions.
+  const std::intptr_t caret = Send(sci::kGetCurrentPos);
   Send(sci::kBeginUndoAction);
   Send(sci::kAddText, static_cast<std::uintptr_t>(count), Pointer(terminated.c_str()));
   Send(sci::kEndUndoAction);
+  // Scintilla 5 moves a caret that stands before an anchor twice; the caret
+  // belongs directly behind the insertion on every version.
+  Send(sci::kSetEmptySelection, static_cast<std::uintptr_t>(caret + count));
 }
 
 void ScintillaCommentEditor::CommitComposition() {

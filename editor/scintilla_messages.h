@@ -7,6 +7,7 @@ namespace quillmark::sci {
 inline constexpr unsigned int kAddText = 2001;
 inline constexpr unsigned int kClearAll = 2004;
 inline constexpr unsigned int kGetLength = 2006;
+inline constexpr unsigned int kGetCurrentPos = 2008;
 inline constexpr unsigned int kRedo = 2011;
 inline constexpr unsigned int kSelectAll = 2013;
 inline constexpr unsigned int kCanRedo = 2016;
@@ -48,6 +49,7 @@ inline constexpr unsigned int kSetVerticalScrollBar = 2280;
 inline constexpr unsigned int kSetViewEol = 2356;
 inline constexpr unsigned int kUsePopUp = 2371;
 inline constexpr unsigned int kSetCursor = 2386;
+inline constexpr unsigned int kSetEmptySelection = 2556;
 inline constexpr unsigned int kGetSelectionEmpty = 2650;
 
 inline constexpr long kEolCrLf = 0;

@@ -43,7 +43,11 @@ void CommentEditorFrame::CreateScintilla() {
   if (scintilla_ == nullptr) return;
   // Scintilla's own menu is in English; the frame shows the Chinese one.
   ::SendMessageW(scintilla_, sci::kUsePopUp, kPopUpNever, 0);
-  editor_.emplace(DirectOf(scintilla_), [this] { CommitComposition(); });
+  // A Scintilla that failed to set itself up answers nothing; the window
+  // cannot be made without it.
+  const ScintillaDirect direct = DirectOf(scintilla_);
+  if (direct.function == nullptr) return;
+  editor_.emplace(direct, [this] { CommitComposition(); });
 }
 
 LRESULT CommentEditorFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
