@@ -76,6 +76,9 @@ done < <(grep -oE '\{[0-9]+, "[^"]+", k[A-Za-z]+\}' "$source_dir/emoji/catalogue
 row_first=(106 1 16 31 46 61 76 91)
 row_top=(224 258 297 337 374 416 456 496)
 click 300 100
+# A press on an emoji released outside it is no click.
+xdotool mousemove --window "$window_id" 27 236 mousedown 1 mousemove --window "$window_id" 300 100 \
+  mouseup 1
 expected=""
 for row in 0 1 2 3 4 5 6 7; do
   for column in $(seq 0 14); do
@@ -88,17 +91,17 @@ click 540 346 0.5   # copy
 [ "$(clipboard)" = "$expected" ] || fail "palette gave $(clipboard | head -c 200)"
 echo "2. 120 places clicked: the 94 shown codes in order, nothing for the 26 hidden"
 
-# 3. A pasted comment with blank lines and an emoji, copied cleaned. Wine hands
-# X11 its text with LF line ends.
+# 3. A pasted comment with blank lines and an emoji, and a Tab typed into the
+# editor, copied cleaned. Wine hands X11 its text with LF line ends.
 click 613 346   # clear
 printf '第一条[微笑]\n\n第二条\n\n\n第三条\n' | xclip -i -selection clipboard
 click 300 100
-xdotool key ctrl+v
+xdotool key ctrl+v Tab x
 sleep 0.3
 click 540 346 0.5
-[ "$(clipboard)" = "$(printf '第一条[微笑]\n第二条\n第三条')" ] ||
+[ "$(clipboard)" = "$(printf '第一条[微笑]\n第二条\n第三条\n\tx')" ] ||
   fail "copied $(clipboard | od -c | head -n 4)"
-echo "3. pasted comment copied without its blank lines"
+echo "3. pasted comment and a typed Tab copied without the blank lines"
 
 # 4. Export under an account name: one file beside the exe, the design's name,
 # the GBK bytes; the reveal starts Wine's file browser on that folder.
@@ -107,8 +110,8 @@ xdotool type --delay 20 "Daily"
 click 576 461 1
 new_files=$(ls "$program_dir" | grep -vE '^(quillmark|record_link)\.exe$' || true)
 [ "$(wc -l <<<"$new_files")" = 1 ] || fail "not exactly one new file: $new_files"
-grep -qE '^[0-9]{2}\.[0-9]{2}Daily评论3-[0-9]{6}\.txt$' <<<"$new_files" || fail "name: $new_files"
-printf '第一条[微笑]\r\n第二条\r\n第三条' | iconv -f UTF-8 -t GBK >"$work_dir/expected.txt"
+grep -qE '^[0-9]{2}\.[0-9]{2}Daily评论4-[0-9]{6}\.txt$' <<<"$new_files" || fail "name: $new_files"
+printf '第一条[微笑]\r\n第二条\r\n第三条\r\n\tx' | iconv -f UTF-8 -t GBK >"$work_dir/expected.txt"
 cmp -s "$work_dir/expected.txt" "$program_dir/$new_files" || fail "file bytes differ"
 take_screenshot "${shot}_exported"
 browser=$(timeout 20 xdotool search --sync --name '^program$' | head -n 1 || true)
