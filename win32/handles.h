@@ -8,11 +8,6 @@
 // Owners of the GDI and USER handles that the front end creates.
 namespace quillmark::win32 {
 
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
-};
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
-
 struct IconDeleter {
   void operator()(HICON icon) const { ::DestroyIcon(icon); }
 };
@@ -28,24 +23,6 @@ struct WindowDeleter {
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDeleter>;
 
-// A memory device context with one bitmap selected into it for its lifetime.
-class MemoryDrawing {
- public:
-  MemoryDrawing(HDC screen, HBITMAP bitmap)
-      : context_(::CreateCompatibleDC(screen)), previous_(::SelectObject(context_, bitmap)) {}
-  MemoryDrawing(const MemoryDrawing&) = delete;
-  MemoryDrawing& operator=(const MemoryDrawing&) = delete;
-  ~MemoryDrawing() {
-    ::SelectObject(context_, previous_);
-    ::DeleteDC(context_);
-  }
-  [[nodiscard]] HDC Context() const { return context_; }
-
- private:
-  HDC context_;
-  HGDIOBJ previous_;
-};
-
 // BeginPaint and EndPaint around one WM_PAINT.
 class Painting {
  public:
@@ -54,6 +31,7 @@ class Painting {
   Painting& operator=(const Painting&) = delete;
   ~Painting() { ::EndPaint(window_, &paint_); }
   [[nodiscard]] HDC Context() const { return paint_.hdc; }
+  [[nodiscard]] const RECT& Area() const { return paint_.rcPaint; }
 
  private:
   HWND window_;

@@ -58,6 +58,16 @@ void MainWindow::AddControl(std::string name, HWND control) {
   controls_.emplace(std::move(name), control);
 }
 
+void MainWindow::AddPictureButton(std::string name, int id, const RECT& place,
+                                  std::optional<Bitmap> picture, bool visible) {
+  pictureButtons_.Add(id, place, std::move(picture), visible);
+  pictureButtonIds_.emplace(std::move(name), id);
+}
+
+bool MainWindow::Holds(std::string_view name) const {
+  return controls_.contains(name) || pictureButtonIds_.contains(name);
+}
+
 HWND MainWindow::Control(std::string_view name) const {
   const auto found = controls_.find(name);
   return found == controls_.end() ? nullptr : found->second;
@@ -86,7 +96,11 @@ void MainWindow::ShowCentred() {
 }
 
 void MainWindow::SetControlVisible(std::string_view name, bool visible) {
-  if (HWND control = Control(name)) ::ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+  if (HWND control = Control(name)) {
+    ::ShowWindow(control, visible ? SW_SHOWNA : SW_HIDE);
+  } else if (const auto found = pictureButtonIds_.find(name); found != pictureButtonIds_.end()) {
+    pictureButtons_.SetVisible(found->second, visible);
+  }
 }
 
 bool MainWindow::IsChecked(std::string_view name) const {
@@ -108,6 +122,7 @@ void MainWindow::SetControlText(std::string_view name, std::string_view text) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (pictureButtons_.HandleMessage(message, lParam)) return 0;
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) Clicked(LOWORD(wParam));

@@ -11,14 +11,15 @@
 #include "win32/caption_label.h"
 #include "win32/comment_editor_frame.h"
 #include "win32/handles.h"
-#include "win32/picture_button.h"
+#include "win32/picture_buttons.h"
 #include "window/window_controls.h"
 
 namespace quillmark::win32 {
 
 // The program's one top-level window: a fixed frame with system menu and
 // minimise box, the controls by name, and the click and press handlers that
-// the binding table hands it. It owns the controls that the program paints.
+// the binding table hands it. It owns the controls that the program paints,
+// and draws the picture buttons that stand on it directly.
 class MainWindow final : public WindowControls {
  public:
   // Creates the window hidden, with its client area of the given size.
@@ -29,8 +30,15 @@ class MainWindow final : public WindowControls {
 
   [[nodiscard]] HWND Window() const { return window_; }
   void AddControl(std::string name, HWND control);
+  // A picture button drawn by the window itself.
+  void AddPictureButton(std::string name, int id, const RECT& place, std::optional<Bitmap> picture,
+                        bool visible);
+  // The control's own window; null for a picture button the window draws.
   [[nodiscard]] HWND Control(std::string_view name) const;
-  void Keep(std::unique_ptr<PictureButton> button) { pictureButtons_.push_back(std::move(button)); }
+  [[nodiscard]] bool Holds(std::string_view name) const;
+  void Keep(std::unique_ptr<PictureButton> button) {
+    pictureButtonWindows_.push_back(std::move(button));
+  }
   void Keep(std::unique_ptr<CaptionLabel> label) { labels_.push_back(std::move(label)); }
   void Keep(std::unique_ptr<CommentEditorFrame> editor) { editor_ = std::move(editor); }
   [[nodiscard]] CommentEditorFrame* EditorFrame() const { return editor_.get(); }
@@ -49,7 +57,10 @@ class MainWindow final : public WindowControls {
   [[nodiscard]] std::string ControlText(std::string_view name) const override;
   void SetControlText(std::string_view name, std::string_view text) override;
 
-  void AttachWindow(HWND window) { window_ = window; }
+  void AttachWindow(HWND window) {
+    window_ = window;
+    pictureButtons_.Attach(window);
+  }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
@@ -62,9 +73,11 @@ class MainWindow final : public WindowControls {
   UniqueIcon smallIcon_;
   HWND focusBeforeDeactivation_ = nullptr;
   std::map<std::string, HWND, std::less<>> controls_;
+  std::map<std::string, int, std::less<>> pictureButtonIds_;
+  PictureButtonGroup pictureButtons_{[this](int id) { Clicked(id); }};
   std::map<int, std::vector<std::function<void()>>> clickHandlers_;
   std::vector<std::unique_ptr<std::function<void()>>> pressHandlers_;
-  std::vector<std::unique_ptr<PictureButton>> pictureButtons_;
+  std::vector<std::unique_ptr<PictureButton>> pictureButtonWindows_;
   std::vector<std::unique_ptr<CaptionLabel>> labels_;
   std::unique_ptr<CommentEditorFrame> editor_;
 };

@@ -1,7 +1,5 @@
 #include "win32/win32_desktop.h"
 
-#include <shellapi.h>
-#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <cstring>
@@ -44,19 +42,27 @@ void Win32Desktop::PutTextOnClipboard(std::string_view gbk, std::string_view utf
   ::CloseClipboard();
 }
 
+const ShellLibrary* Win32Desktop::Shell() const {
+  if (!shell_) shell_ = std::make_unique<ShellLibrary>();
+  return shell_->Loaded() ? shell_.get() : nullptr;
+}
+
 bool Win32Desktop::RevealInFolder(const std::filesystem::path& file) {
-  if (!::PathFileExistsW(file.c_str())) return false;
-  PIDLIST_ABSOLUTE item = ::ILCreateFromPathW(file.c_str());
+  const ShellLibrary* shell = Shell();
+  if (shell == nullptr || !::PathFileExistsW(file.c_str())) return false;
+  PIDLIST_ABSOLUTE item = shell->createItem(file.c_str());
   if (item == nullptr) return false;
-  const HRESULT result = ::SHOpenFolderAndSelectItems(item, 0, nullptr, 0);
-  ::ILFree(item);
+  const HRESULT result = shell->openFolderAndSelectItems(item, 0, nullptr, 0);
+  shell->freeItem(item);
   return SUCCEEDED(result);
 }
 
 void Win32Desktop::OpenUri(std::string_view uri) {
+  const ShellLibrary* shell = Shell();
+  if (shell == nullptr) return;
   // The shell may show what it has to say over such a window, when there is one.
   HWND owner = ::FindWindowExW(nullptr, nullptr, nullptr, L"Microsoft Internet Explorer");
-  ::ShellExecuteW(owner, L"open", Widen(uri).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  shell->execute(owner, L"open", Widen(uri).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 std::filesystem::path ProgramFile() {
@@ -76,9 +82,11 @@ std::filesystem::path ProgramFile() {
 std::filesystem::path Win32Desktop::ProgramFolder() const { return ProgramFile().parent_path(); }
 
 std::filesystem::path Win32Desktop::DocumentsFolder() const {
+  const ShellLibrary* shell = Shell();
+  if (shell == nullptr) return {};
   PWSTR folder = nullptr;
   std::filesystem::path documents;
-  if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &folder))) {
+  if (SUCCEEDED(shell->knownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &folder))) {
     documents = folder;
   }
   ::CoTaskMemFree(folder);

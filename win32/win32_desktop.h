@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "actions/desktop.h"
+#include "win32/shell_library.h"
 
 namespace quillmark::win32 {
 
@@ -12,6 +15,9 @@ class Win32Desktop final : public Desktop {
  public:
   // The clipboard's owner window.
   explicit Win32Desktop(HWND owner) : owner_(owner) {}
+  Win32Desktop(const Win32Desktop&) = delete;
+  Win32Desktop& operator=(const Win32Desktop&) = delete;
+  ~Win32Desktop() override = default;
 
   void PutTextOnClipboard(std::string_view gbk, std::string_view utf8) override;
   bool RevealInFolder(const std::filesystem::path& file) override;
@@ -22,7 +28,11 @@ class Win32Desktop final : public Desktop {
   [[nodiscard]] bool UsesTwentyFourHourClock() const override;
 
  private:
+  // Null when shell32 cannot be loaded.
+  [[nodiscard]] const ShellLibrary* Shell() const;
+
   HWND owner_;
+  mutable std::unique_ptr<ShellLibrary> shell_;
 };
 
 // The path of the running program file, however long.

@@ -116,6 +116,13 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     const ElementRecord& record = description[i];
     const auto parent = built.find(record.parent);
     if (parent == built.end()) return nullptr;
+    if (record.kind == ElementKind::PictureButton && record.parent == description.front().id) {
+      window->AddPictureButton(
+          record.name, static_cast<int>(record.id), PlaceOf(record),
+          LoadPictureResource(record.properties.picture, ::GetSysColor(COLOR_BTNFACE)),
+          record.visible);
+      continue;
+    }
     HWND control = MakeControl(*window, record, parent->second, description[i - 1].kind);
     if (control == nullptr) return nullptr;
     ::SendMessageW(control, WM_SETFONT, font, FALSE);
@@ -128,14 +135,14 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
 
 void WireEvents(MainWindow& window, const WindowDescription& description, Operations& operations) {
   for (const ElementRecord& record : description) {
+    if (!window.Holds(record.name)) continue;
     HWND control = window.Control(record.name);
-    if (control == nullptr) continue;
     for (const EventBinding& binding : record.events) {
       std::function<void()> handler = operations.HandlerFor(binding.operation, record);
       if (!handler) continue;
       if (binding.event == EventKind::Click) {
         window.OnClick(static_cast<int>(record.id), std::move(handler));
-      } else if (binding.event == EventKind::LeftButtonPress) {
+      } else if (binding.event == EventKind::LeftButtonPress && control != nullptr) {
         window.OnLeftButtonPress(control, std::move(handler));
       }
     }

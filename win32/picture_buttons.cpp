@@ -1,0 +1,154 @@
+#include "win32/picture_buttons.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "win32/handles.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
+
+namespace quillmark::win32 {
+namespace {
+
+constexpr const wchar_t* kClassName = L"QuillmarkPictureButton";
+
+// Draws the picture at its natural size with its top-left corner at the
+// point, within the clip of the context.
+void DrawPicture(HDC context, const Bitmap& picture, POINT corner) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // rows from the top, as decoded
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;  // 0xFFRRGGBB is a 32-bit DIB's blue, green, red order
+  info.bmiHeader.biCompression = BI_RGB;
+  ::StretchDIBits(context, corner.x, corner.y, picture.width, picture.height, 0, 0, picture.width,
+                  picture.height, picture.pixels.data(), &info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+void PictureButtonGroup::Add(int id, const RECT& place, std::optional<Bitmap> picture,
+                             bool visible) {
+  buttons_.push_back({id, place, std::move(picture), visible});
+}
+
+bool PictureButtonGroup::SetVisible(int id, bool visible) {
+  for (Button& button : buttons_) {
+    if (button.id != id) continue;
+    if (button.visible != visible) {
+      button.visible = visible;
+      if (&button == pressed_) pressed_ = nullptr;
+      ::InvalidateRect(host_, &button.place, TRUE);
+    }
+    return true;
+  }
+  return false;
+}
+
+bool PictureButtonGroup::HandleMessage(UINT message, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT:
+      Paint();
+      return true;
+    case WM_LBUTTONDOWN:
+      Press(PointOf(lParam));
+      return true;
+    case WM_LBUTTONUP:
+      Release(PointOf(lParam));
+      return true;
+    case WM_CAPTURECHANGED:
+      pressed_ = nullptr;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Each shown picture at its button's top-left corner at its natural size,
+// clipped to the button.
+void PictureButtonGroup::Paint() const {
+  const Painting painting(host_);
+  const HDC context = painting.Context();
+  for (const Button& button : buttons_) {
+    RECT visible{};
+    if (!button.visible || !button.picture ||
+        !::IntersectRect(&visible, &button.place, &painting.Area())) {
+      continue;
+    }
+    const int saved = ::SaveDC(context);
+    ::IntersectClipRect(context, button.place.left, button.place.top, button.place.right,
+                        button.place.bottom);
+    DrawPicture(context, *button.picture, {button.place.left, button.place.top});
+    ::RestoreDC(context, saved);
+  }
+}
+
+void PictureButtonGroup::Press(POINT point) {
+  pressed_ = ButtonAt(point);
+  if (pressed_ != nullptr) ::SetCapture(host_);
+}
+
+void PictureButtonGroup::Release(POINT point) {
+  const Button* pressed = pressed_;
+  if (pressed == nullptr) return;
+  pressed_ = nullptr;
+  ::ReleaseCapture();
+  if (ButtonAt(point) == pressed) clicked_(pressed->id);
+}
+
+const PictureButtonGroup::Button* PictureButtonGroup::ButtonAt(POINT point) const {
+  for (const Button& button : buttons_) {
+    if (button.visible && ::PtInRect(&button.place, point)) return &button;
+  }
+  return nullptr;
+}
+
+PictureButton::PictureButton(HWND parent, int id, const RECT& place, std::optional<Bitmap> picture)
+    : group_([this](int clicked) {
+        ::SendMessageW(::GetParent(window_), WM_COMMAND, MAKEWPARAM(clicked, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(window_));
+      }) {
+  const int width = place.right - place.left;
+  const int height = place.bottom - place.top;
+  group_.Add(id, RECT{0, 0, width, height}, std::move(picture), true);
+  RegisterOwnerClass<PictureButton>(kClassName, 0, COLOR_BTNFACE);
+  ::CreateWindowExW(0, kClassName, L"", WS_CHILD, place.left, place.top, width, height, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                    this);
+}
+
+void PictureButton::AttachWindow(HWND window) {
+  window_ = window;
+  group_.Attach(window);
+}
+
+LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (group_.HandleMessage(message, lParam)) return 0;
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background) {
+  std::string name(path);
+  for (char& c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    c = std::isalnum(byte) != 0 ? static_cast<char>(std::toupper(byte)) : '_';
+  }
+  const HMODULE module = ::GetModuleHandleW(nullptr);
+  HRSRC resource = ::FindResourceW(module, Widen(name).c_str(), RT_RCDATA);
+  if (resource == nullptr) return std::nullopt;
+  const auto* bytes =
+      static_cast<const std::uint8_t*>(::LockResource(::LoadResource(module, resource)));
+  if (bytes == nullptr) return std::nullopt;
+  return DecodePngPicture(std::span(bytes, ::SizeofResource(module, resource)),
+                          Rgb{GetRValue(background), GetGValue(background), GetBValue(background)});
+}
+
+}  // namespace quillmark::win32

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "emoji/png_picture.h"
+
+namespace quillmark::win32 {
+
+// Picture buttons drawn by the window that holds them, as a toolbar draws its
+// buttons: a window of their own each would cost the main window's start, for
+// 120 emoji, more than everything else together. Each is a plain rectangle
+// showing one picture in every state, clipped to the button. A left press on
+// a shown button captures the mouse; the release over the same button is its
+// click, a release elsewhere none. They never take the focus.
+class PictureButtonGroup {
+ public:
+  using ClickHandler = std::function<void(int id)>;
+
+  explicit PictureButtonGroup(ClickHandler clicked) : clicked_(std::move(clicked)) {}
+
+  void Attach(HWND host) { host_ = host; }
+  void Add(int id, const RECT& place, std::optional<Bitmap> picture, bool visible);
+  // False when the group holds no button with that id.
+  bool SetVisible(int id, bool visible);
+
+  // The host's messages that concern the buttons: painting and the left
+  // mouse button. True when the message was handled here.
+  bool HandleMessage(UINT message, LPARAM lParam);
+
+ private:
+  struct Button {
+    int id;
+    RECT place;
+    std::optional<Bitmap> picture;
+    bool visible;
+  };
+
+  void Paint() const;
+  void Press(POINT point);
+  void Release(POINT point);
+  [[nodiscard]] const Button* ButtonAt(POINT point) const;
+
+  HWND host_ = nullptr;
+  std::vector<Button> buttons_;
+  const Button* pressed_ = nullptr;
+  ClickHandler clicked_;
+};
+
+// One picture button that is a window of its own, for a parent that does not
+// draw buttons itself; it reports its click to the parent as BN_CLICKED.
+class PictureButton {
+ public:
+  PictureButton(HWND parent, int id, const RECT& place, std::optional<Bitmap> picture);
+  PictureButton(const PictureButton&) = delete;
+  PictureButton& operator=(const PictureButton&) = delete;
+  ~PictureButton() = default;
+
+  [[nodiscard]] HWND Window() const { return window_; }
+
+  void AttachWindow(HWND window);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  HWND window_ = nullptr;
+  PictureButtonGroup group_;
+};
+
+// The picture built into the program under the given path of the source
+// tree, decoded and composed over the background colour; nothing when absent.
+// Kept as plain pixels: 120 bitmap objects would each take a page or more.
+std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background);
+
+}  // namespace quillmark::win32
