@@ -23,36 +23,14 @@ for _ in $(seq 100); do [ -s "$work_dir/bus-address" ] && break; sleep 0.05; don
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work_dir/bus-address")
 export DBUS_SESSION_BUS_ADDRESS
 
-# Milliseconds from exec to the window being mapped, and its idle resident KiB.
-measure() {
-  local binary=$1 title=$2 start end pid
-  start=$(date +%s%N)
-  "$binary" "${@:3}" >/dev/null 2>"$work_dir/stderr" &
-  pid=$!
-  for _ in $(seq 2000); do
-    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
-    if ! kill -0 "$pid" 2>/dev/null; then
-      echo "$binary ended before its window appeared:" >&2
-      cat "$work_dir/stderr" >&2
-      exit 1
-    fi
-    sleep 0.005
-  done
-  end=$(date +%s%N)
-  sleep 1
-  echo "$(((end - start) / 1000000)) $(awk '/VmRSS/ {print $2}' "/proc/$pid/status")"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-}
-
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+source "$(dirname "$0")/window_figures.sh"
 
 for name in floor chinese quillmark; do : >"$work_dir/$name"; done
 for _ in $(seq "$runs"); do
-  measure "$build_dir/bench/bare_editor_window" '^Bare editor window$' >>"$work_dir/floor"
-  measure "$build_dir/bench/bare_editor_window" '^Bare editor window$' --chinese \
+  measure_window '^Bare editor window$' "$build_dir/bench/bare_editor_window" >>"$work_dir/floor"
+  measure_window '^Bare editor window$' "$build_dir/bench/bare_editor_window" --chinese \
     >>"$work_dir/chinese"
-  measure "$build_dir/quillmark" '^Velmora - Quillmark v4\.0$' >>"$work_dir/quillmark"
+  measure_window '^Velmora - Quillmark v4\.0$' "$build_dir/quillmark" >>"$work_dir/quillmark"
 done
 floor_ms=$(cut -d' ' -f1 "$work_dir/floor" | median)
 ours_ms=$(cut -d' ' -f1 "$work_dir/quillmark" | median)

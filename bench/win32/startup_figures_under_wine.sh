@@ -19,30 +19,15 @@ export DISPLAY=":$(tr -d '\n' <"$work_dir/display")"
 wineserver -p
 cp "$build_dir/../quillmark.exe" "$build_dir/bench/win32/bare_editor_window.exe" "$work_dir/"
 
-# Milliseconds from exec to the window being mapped, and its idle resident KiB.
-measure() {
-  local program=$1 title=$2 start end pid
-  start=$(date +%s%N)
-  (cd "$work_dir" && exec wine "$program" "${@:3}") >/dev/null 2>&1 &
-  pid=$!
-  for _ in $(seq 4000); do
-    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
-    sleep 0.005
-  done
-  end=$(date +%s%N)
-  sleep 2
-  echo "$(((end - start) / 1000000)) $(awk '/VmRSS/ {print $2}' "/proc/$pid/status")"
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
-}
-
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+source "$(dirname "$0")/../window_figures.sh"
 
 for name in floor quillmark; do : >"$work_dir/$name"; done
-measure bare_editor_window.exe '^Bare editor window$' >/dev/null  # warms the file cache
+floor=(wine "$work_dir/bare_editor_window.exe")
+quillmark=(wine "$work_dir/quillmark.exe")
+measure_window '^Bare editor window$' "${floor[@]}" >/dev/null  # warms the file cache
 for _ in $(seq "$runs"); do
-  measure bare_editor_window.exe '^Bare editor window$' >>"$work_dir/floor"
-  measure quillmark.exe '^Velmora - Quillmark v4\.0$' >>"$work_dir/quillmark"
+  measure_window '^Bare editor window$' "${floor[@]}" >>"$work_dir/floor"
+  measure_window '^Velmora - Quillmark v4\.0$' "${quillmark[@]}" >>"$work_dir/quillmark"
 done
 floor_ms=$(cut -d' ' -f1 "$work_dir/floor" | median)
 ours_ms=$(cut -d' ' -f1 "$work_dir/quillmark" | median)

@@ -1,0 +1,28 @@
+# Shared by the start-up figure scripts; source it after setting work_dir.
+
+# Milliseconds from exec to the window titled TITLE being mapped, and the
+# process's resident KiB once idle.
+# Usage: measure_window TITLE COMMAND [ARGS...]
+measure_window() {
+  local title=$1 start end pid
+  shift
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>"$work_dir/stderr" &
+  pid=$!
+  for _ in $(seq 4000); do
+    xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+    if ! kill -0 "$pid" 2>/dev/null; then
+      echo "$* ended before its window appeared:" >&2
+      cat "$work_dir/stderr" >&2
+      exit 1
+    fi
+    sleep 0.005
+  done
+  end=$(date +%s%N)
+  sleep 2
+  echo "$(((end - start) / 1000000)) $(awk '/VmRSS/ {print $2}' "/proc/$pid/status")"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
