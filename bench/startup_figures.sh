@@ -32,14 +32,8 @@ for _ in $(seq "$runs"); do
     >>"$work_dir/chinese"
   measure_window '^Velmora - Quillmark v4\.0$' "$build_dir/quillmark" >>"$work_dir/quillmark"
 done
-floor_ms=$(cut -d' ' -f1 "$work_dir/floor" | median)
-ours_ms=$(cut -d' ' -f1 "$work_dir/quillmark" | median)
-floor_kib=$(cut -d' ' -f2 "$work_dir/floor" | median)
+report_ratios "$work_dir/floor" "$work_dir/quillmark" "$runs"
 ours_kib=$(cut -d' ' -f2 "$work_dir/quillmark" | median)
-echo "start to window mapped (median of $runs): floor ${floor_ms} ms, quillmark ${ours_ms} ms," \
-  "ratio $(awk "BEGIN {printf \"%.2f\", $ours_ms / $floor_ms}") (goal <= 1.3)"
-echo "resident memory when idle (median): floor ${floor_kib} KiB, quillmark ${ours_kib} KiB," \
-  "ratio $(awk "BEGIN {printf \"%.2f\", $ours_kib / $floor_kib}") (goal <= 1.2)"
 chinese_kib=$(cut -d' ' -f2 "$work_dir/chinese" | median)
 echo "beside the floor showing one line of Chinese: ${chinese_kib} KiB," \
   "ratio $(awk "BEGIN {printf \"%.2f\", $ours_kib / $chinese_kib}")"

@@ -26,3 +26,17 @@ measure_window() {
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# The medians of two files of measure_window lines and their ratios.
+# Usage: report_ratios FLOOR_FILE OURS_FILE RUNS
+report_ratios() {
+  local floor_ms ours_ms floor_kib ours_kib
+  floor_ms=$(cut -d' ' -f1 "$1" | median)
+  ours_ms=$(cut -d' ' -f1 "$2" | median)
+  floor_kib=$(cut -d' ' -f2 "$1" | median)
+  ours_kib=$(cut -d' ' -f2 "$2" | median)
+  echo "start to window mapped (median of $3): floor ${floor_ms} ms, quillmark ${ours_ms} ms," \
+    "ratio $(awk "BEGIN {printf \"%.2f\", $ours_ms / $floor_ms}") (goal <= 1.3)"
+  echo "resident memory when idle (median): floor ${floor_kib} KiB, quillmark ${ours_kib} KiB," \
+    "ratio $(awk "BEGIN {printf \"%.2f\", $ours_kib / $floor_kib}") (goal <= 1.2)"
+}

@@ -13,6 +13,7 @@ RECT PlaceOf(const ElementRecord& record) {
 
 DWORD CommonStyle(const ElementRecord& record) {
   DWORD style = WS_CHILD;
+  if (record.visible) style |= WS_VISIBLE;
   if (record.disabled) style |= WS_DISABLED;
   if (record.tabStop) style |= WS_TABSTOP;
   return style;
@@ -126,7 +127,9 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     HWND control = MakeControl(*window, record, parent->second, description[i - 1].kind);
     if (control == nullptr) return nullptr;
     ::SendMessageW(control, WM_SETFONT, font, FALSE);
-    if (record.visible) ::ShowWindow(control, SW_SHOWNA);
+    if (record.visible && (::GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
+      ::ShowWindow(control, SW_SHOWNA);
+    }
     window->AddControl(record.name, control);
     built.emplace(record.id, control);
   }

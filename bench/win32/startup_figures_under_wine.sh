@@ -29,11 +29,4 @@ for _ in $(seq "$runs"); do
   measure_window '^Bare editor window$' "${floor[@]}" >>"$work_dir/floor"
   measure_window '^Velmora - Quillmark v4\.0$' "${quillmark[@]}" >>"$work_dir/quillmark"
 done
-floor_ms=$(cut -d' ' -f1 "$work_dir/floor" | median)
-ours_ms=$(cut -d' ' -f1 "$work_dir/quillmark" | median)
-floor_kib=$(cut -d' ' -f2 "$work_dir/floor" | median)
-ours_kib=$(cut -d' ' -f2 "$work_dir/quillmark" | median)
-echo "under Wine, start to window mapped (median of $runs): floor ${floor_ms} ms," \
-  "quillmark.exe ${ours_ms} ms, ratio $(awk "BEGIN {printf \"%.2f\", $ours_ms / $floor_ms}") (goal <= 1.3)"
-echo "resident memory when idle (median): floor ${floor_kib} KiB, quillmark.exe ${ours_kib} KiB," \
-  "ratio $(awk "BEGIN {printf \"%.2f\", $ours_kib / $floor_kib}") (goal <= 1.2)"
+report_ratios "$work_dir/floor" "$work_dir/quillmark" "$runs"
