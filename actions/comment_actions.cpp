@@ -41,14 +41,18 @@ void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& des
   const TidiedComment cleaned = TidyComment(editor);
   desktop.PutTextOnClipboard(cleaned.gbk, cleaned.utf8);
   const bool twentyFourHour = desktop.UsesTwentyFourHourClock();
-  const Text monthDay = FormatDateTime(desktop.Now(), DashColon, MonthDay, twentyFourHour);
+  // One reading of the clock: two could fall either side of midnight and
+  // name the file with one day's date and the next day's time.
+  const double now = desktop.Now();
+  const Text monthDay = FormatDateTime(now, DashColon, MonthDay, twentyFourHour);
   const int count = CountComments(cleaned.gbk);
-  const Text time = FormatDateTime(desktop.Now(), Compact, TimeOnly, twentyFourHour);
+  const Text time = FormatDateTime(now, Compact, TimeOnly, twentyFourHour);
   const Text fileName = ExportFileName(monthDay, accountName, count, time);
   // A name that would reach outside the folder is not written at all.
   const std::optional<std::filesystem::path> path =
       AccountNameFitsFileName(typedName)
-          ? ExportFilePath(ExportFolder(desktop.ProgramFolder(), desktop.DocumentsFolder()),
+          ? ExportFilePath(ExportFolder(desktop.ProgramFolder(),
+                                        [&desktop] { return desktop.DocumentsFolder(); }),
                            fileName)
           : std::nullopt;
   if (!path) return;

@@ -112,11 +112,12 @@ bool CanWriteInto(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
-                                   const std::filesystem::path& documentsFolder) {
+                                   const std::function<std::filesystem::path()>& documentsFolder) {
   if (CanWriteInto(programFolder)) return programFolder;
+  std::filesystem::path documents = documentsFolder();
   std::error_code error;
-  std::filesystem::create_directories(documentsFolder, error);
-  return documentsFolder;
+  std::filesystem::create_directories(documents, error);
+  return documents;
 }
 
 bool WriteExportFile(const std::filesystem::path& path, std::string_view bytes) {

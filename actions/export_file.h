@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -37,9 +38,11 @@ bool CanWriteInto(const std::filesystem::path& folder);
 
 // The folder an export goes into: the program's folder where the user can
 // write there, as beside a program in a folder of the user's own; otherwise,
-// as for an installed program, the documents folder, made when missing.
+// as for an installed program, the documents folder, made when missing. The
+// documents folder is looked up only then: asking the desktop for it can load
+// libraries and make folders.
 std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
-                                   const std::filesystem::path& documentsFolder);
+                                   const std::function<std::filesystem::path()>& documentsFolder);
 
 // Writes exactly the bytes as the file's new content, whole or not at all:
 // into a temporary file beside it first, flushed to the disk, then renamed

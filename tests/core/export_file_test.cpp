@@ -106,9 +106,15 @@ TEST_F(ExportFileWriting, AFailedWriteLeavesTheOlderFileWholeAndNoTemporaryFile)
 
 TEST_F(ExportFileWriting, ProgramFolderUnlessItCannotBeWritten) {
   const fs::path documents = directory_ / "home" / "Documents";
-  EXPECT_EQ(ExportFolder(directory_, documents), directory_);
+  int lookups = 0;
+  const auto documentsFolder = [&] {
+    ++lookups;
+    return documents;
+  };
+  EXPECT_EQ(ExportFolder(directory_, documentsFolder), directory_);
   EXPECT_FALSE(fs::exists(documents));
-  EXPECT_EQ(ExportFolder(directory_ / "gone", documents), documents);
+  EXPECT_EQ(lookups, 0) << "the desktop is not asked for a folder that is not used";
+  EXPECT_EQ(ExportFolder(directory_ / "gone", documentsFolder), documents);
   EXPECT_TRUE(fs::is_directory(documents)) << "made when missing";
   if (testing::ReadOnlyFoldersHoldForUs()) {
     fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
