@@ -9,6 +9,7 @@
 #include "qt/gui_font.h"
 #include "qt/window_builder.h"
 #include "qt/window_keys.h"
+#include "window/start_up.h"
 
 // Resources built into a static library are registered by hand.
 static void InitialiseResources() {
@@ -18,13 +19,6 @@ static void InitialiseResources() {
 }
 
 namespace quillmark {
-namespace {
-
-// Runs before the window exists and does nothing else; kept as the start-up
-// step other code may hook into.
-int ProgramStart() { return 0; }
-
-}  // namespace
 
 void DescribeApplication(QApplication& application) {
   application.setApplicationName(QStringLiteral("Quillmark"));
@@ -40,13 +34,13 @@ std::optional<StartedWindow> StartMainWindow(const WindowDescription& descriptio
   QDir::setCurrent(QCoreApplication::applicationDirPath());
   const std::optional<WindowDescription> read = ReadWindowDescription(description);
   if (!read) {
-    ShowFatalError(QStringLiteral("载入窗口模板数据段出错!"));
+    ShowFatalError(kDescriptionUnreadable);
     return std::nullopt;
   }
   ProgramStart();
   StartedWindow started{std::make_unique<QtDesktop>(), nullptr, CreateMainWindow(*read)};
   if (started.window == nullptr) {
-    ShowFatalError(QStringLiteral("载入启动窗口失败"));
+    ShowFatalError(kWindowNotCreated);
     return std::nullopt;
   }
   started.operations = std::make_unique<Operations>(

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "window/start_up.h"
+
 namespace quillmark {
 namespace {
 
@@ -29,12 +31,12 @@ class LeftButtonPressFilter : public QObject {
   std::function<void()> handler_;
 };
 
-void Wire(QWidget* control, const EventBinding& binding, std::function<void()> handler) {
-  if (binding.event == EventKind::Click) {
+void Wire(QWidget* control, EventKind event, std::function<void()> handler) {
+  if (event == EventKind::Click) {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
       QObject::connect(button, &QAbstractButton::clicked, button, std::move(handler));
     }
-  } else if (binding.event == EventKind::LeftButtonPress) {
+  } else if (event == EventKind::LeftButtonPress) {
     control->installEventFilter(new LeftButtonPressFilter(control, std::move(handler)));
   }
 }
@@ -43,15 +45,13 @@ void Wire(QWidget* control, const EventBinding& binding, std::function<void()> h
 
 void WireEvents(const MainWindow& window, const WindowDescription& description,
                 Operations& operations) {
-  for (const ElementRecord& record : description) {
-    QWidget* control = window.Control(record.name);
-    if (control == nullptr) continue;
-    for (const EventBinding& binding : record.events) {
-      if (std::function<void()> handler = operations.HandlerFor(binding.operation, record)) {
-        Wire(control, binding, std::move(handler));
-      }
-    }
-  }
+  ForEachEventHandler(
+      description, operations,
+      [&window](const ElementRecord& record, EventKind event, std::function<void()> handler) {
+        if (QWidget* control = window.Control(record.name)) {
+          Wire(control, event, std::move(handler));
+        }
+      });
 }
 
 }  // namespace quillmark

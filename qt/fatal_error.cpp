@@ -2,13 +2,20 @@
 
 #include <QMessageBox>
 
+#include "window/start_up.h"
+
 namespace quillmark {
+namespace {
 
-QString FatalErrorText(const QString& error) { return QStringLiteral("运行时出错!\n") + error; }
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-void ShowFatalError(const QString& error) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("错误"), FatalErrorText(error),
-                  QMessageBox::Ok);
+}  // namespace
+
+void ShowFatalError(std::string_view error) {
+  QMessageBox box(QMessageBox::Critical, FromUtf8(kFatalErrorTitle),
+                  FromUtf8(FatalErrorText(error)), QMessageBox::Ok);
   box.exec();
 }
 

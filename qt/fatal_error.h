@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <string_view>
 
 namespace quillmark {
 
-inline constexpr int kFatalExitCode = -1;
-
 // The one message box of the program: a start-up error that ends it.
-QString FatalErrorText(const QString& error);
-void ShowFatalError(const QString& error);
+void ShowFatalError(std::string_view error);
 
 }  // namespace quillmark

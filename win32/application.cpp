@@ -13,6 +13,7 @@
 #include "win32/wide_text.h"
 #include "win32/win32_desktop.h"
 #include "win32/window_builder.h"
+#include "window/start_up.h"
 
 namespace quillmark::win32 {
 namespace {
@@ -40,13 +41,9 @@ class ScintillaClasses {
   ~ScintillaClasses() { Scintilla_ReleaseResources(); }
 };
 
-// Runs before the window exists and does nothing else; kept as the start-up
-// step other code may hook into.
-int ProgramStart() { return 0; }
-
 int ShowFatalError(std::string_view error) {
-  const std::wstring text = L"运行时出错!\n" + Widen(error);
-  ::MessageBoxW(nullptr, text.c_str(), L"错误", MB_OK | MB_ICONERROR);
+  ::MessageBoxW(nullptr, Widen(FatalErrorText(error)).c_str(), Widen(kFatalErrorTitle).c_str(),
+                MB_OK | MB_ICONERROR);
   return kFatalExitCode;
 }
 
@@ -75,10 +72,10 @@ int RunQuillmark(const WindowDescription& description) {
   const ScintillaClasses scintilla;
   ::SetCurrentDirectoryW(ProgramFile().parent_path().c_str());
   const std::optional<WindowDescription> read = ReadWindowDescription(description);
-  if (!read) return ShowFatalError("载入窗口模板数据段出错!");
+  if (!read) return ShowFatalError(kDescriptionUnreadable);
   ProgramStart();
   const std::unique_ptr<MainWindow> window = CreateMainWindow(*read);
-  if (window == nullptr) return ShowFatalError("载入启动窗口失败");
+  if (window == nullptr) return ShowFatalError(kWindowNotCreated);
   Win32Desktop desktop(window->Window());
   Operations operations(*window, *window->EditorFrame()->Editor(), desktop);
   WireEvents(*window, *read, operations);

@@ -4,8 +4,6 @@
 
 namespace quillmark::win32 {
 
-inline constexpr int kFatalExitCode = -1;
-
 // Starts the program on the description, runs it until the main window
 // closes and returns the process's exit code.
 int RunQuillmark(const WindowDescription& description);

@@ -64,10 +64,6 @@ void MainWindow::AddPictureButton(std::string name, int id, const RECT& place,
   pictureButtonIds_.emplace(std::move(name), id);
 }
 
-bool MainWindow::Holds(std::string_view name) const {
-  return controls_.contains(name) || pictureButtonIds_.contains(name);
-}
-
 HWND MainWindow::Control(std::string_view name) const {
   const auto found = controls_.find(name);
   return found == controls_.end() ? nullptr : found->second;

@@ -35,7 +35,6 @@ class MainWindow final : public WindowControls {
                         bool visible);
   // The control's own window; null for a picture button the window draws.
   [[nodiscard]] HWND Control(std::string_view name) const;
-  [[nodiscard]] bool Holds(std::string_view name) const;
   void Keep(std::unique_ptr<PictureButton> button) {
     pictureButtonWindows_.push_back(std::move(button));
   }

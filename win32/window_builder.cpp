@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win32/wide_text.h"
+#include "window/start_up.h"
 
 namespace quillmark::win32 {
 namespace {
@@ -137,19 +138,16 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
 }
 
 void WireEvents(MainWindow& window, const WindowDescription& description, Operations& operations) {
-  for (const ElementRecord& record : description) {
-    if (!window.Holds(record.name)) continue;
-    HWND control = window.Control(record.name);
-    for (const EventBinding& binding : record.events) {
-      std::function<void()> handler = operations.HandlerFor(binding.operation, record);
-      if (!handler) continue;
-      if (binding.event == EventKind::Click) {
-        window.OnClick(static_cast<int>(record.id), std::move(handler));
-      } else if (binding.event == EventKind::LeftButtonPress && control != nullptr) {
-        window.OnLeftButtonPress(control, std::move(handler));
-      }
-    }
-  }
+  ForEachEventHandler(
+      description, operations,
+      [&window](const ElementRecord& record, EventKind event, std::function<void()> handler) {
+        if (event == EventKind::Click) {
+          window.OnClick(static_cast<int>(record.id), std::move(handler));
+        } else if (HWND control = window.Control(record.name);
+                   event == EventKind::LeftButtonPress && control != nullptr) {
+          window.OnLeftButtonPress(control, std::move(handler));
+        }
+      });
 }
 
 }  // namespace quillmark::win32
