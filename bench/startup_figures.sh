@@ -7,13 +7,10 @@ set -euo pipefail
 build_dir=$(realpath "${1:-build-release}")
 runs=${2:-15}
 work_dir=$(mktemp -d)
-# -noreset: a server that resets when its last client leaves refuses, for a
-# moment, the program started next.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work_dir/display" >/dev/null 2>&1 &
-xvfb_pid=$!
+source "$(dirname "$0")/window_figures.sh"
+start_private_x_server
 trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
-for _ in $(seq 100); do [ -s "$work_dir/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(tr -d '\n' <"$work_dir/display")" QT_QPA_PLATFORM=xcb
+export QT_QPA_PLATFORM=xcb
 # Both programs get the same private session bus, so neither starts one.
 dbus-daemon --session --nofork --print-address=3 --address="unix:path=$work_dir/bus" \
   3>"$work_dir/bus-address" >/dev/null 2>&1 &
@@ -22,8 +19,6 @@ trap 'kill "$xvfb_pid" "$bus_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
 for _ in $(seq 100); do [ -s "$work_dir/bus-address" ] && break; sleep 0.05; done
 DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work_dir/bus-address")
 export DBUS_SESSION_BUS_ADDRESS
-
-source "$(dirname "$0")/window_figures.sh"
 
 for name in floor chinese quillmark; do : >"$work_dir/$name"; done
 for _ in $(seq "$runs"); do

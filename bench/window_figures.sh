@@ -1,5 +1,16 @@
 # Shared by the start-up figure scripts; source it after setting work_dir.
 
+# A private X server for the measured windows; sets DISPLAY and xvfb_pid.
+# -noreset: a server that resets when its last client leaves refuses, for a
+# moment, the program started next.
+start_private_x_server() {
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work_dir/display" \
+    >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work_dir/display" ] && break; sleep 0.05; done
+  export DISPLAY=":$(tr -d '\n' <"$work_dir/display")"
+}
+
 # Milliseconds from exec to the window titled TITLE being mapped, and the
 # process's resident KiB once idle.
 # Usage: measure_window TITLE COMMAND [ARGS...]

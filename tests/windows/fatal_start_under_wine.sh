@@ -8,11 +8,8 @@ build_dir=$1
 program=$2
 
 start_x_server 1280x1024x24
-export WINEPREFIX="$build_dir/wine-prefix-fatal" WINEDEBUG=-all LOCPATH="$build_dir/locales"
-export HOME="$build_dir/wine-home-fatal"
-mkdir -p "$LOCPATH" "$HOME"
-[ -d "$LOCPATH/zh_CN.UTF-8" ] || localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8"
-export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
+source "$(dirname "$0")/wine_prefix.sh"
+use_wine_prefix "$build_dir" fatal zh_CN.UTF-8
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
 
 wine "$program" >"$work_dir/quillmark.log" 2>&1 &

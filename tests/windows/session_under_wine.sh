@@ -14,27 +14,10 @@ recorder=$4
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 start_x_server 1280x1024x24
-export WINEPREFIX="$build_dir/wine-prefix-session-$language" WINEDEBUG=-all
-export LOCPATH="$build_dir/locales"
-# The prefix links its user folders to the home it was made in: keep that
-# home with the prefix, with the desktop folder that the shell starts from.
-export HOME="$build_dir/wine-home-$language"
-mkdir -p "$HOME/Desktop"
-mkdir -p "$LOCPATH"
-[ -d "$LOCPATH/$language" ] || localedef -i "${language%%.*}" -f UTF-8 "$LOCPATH/$language"
-export LANG="$language" LC_ALL="$language"
+source "$(dirname "$0")/wine_prefix.sh"
+use_wine_prefix "$build_dir" "session-$language" "$language"
 # Only this prefix's own Wine server, whatever a failed step left running.
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
-
-# A new prefix is made whole before anything runs in it.
-if [ ! -d "$WINEPREFIX" ]; then
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
-  # As on an English Windows, whose dialog font links to a Chinese face for
-  # the characters it lacks; Wine links none outside East Asian locales.
-  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-    /v Tahoma /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK SC' /f >/dev/null 2>&1
-fi
 program_dir="$work_dir/program"
 mkdir -p "$program_dir"
 cp "$program" "$program_dir/quillmark.exe"
