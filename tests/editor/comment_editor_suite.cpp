@@ -14,18 +14,13 @@ namespace {
 
 // Messages that only the suite sends, to look at the control.
 enum : unsigned int {
-  kUndo = 2176,
-  kGetCurrentPos = 2008,
   kGetAnchor = 2009,
   kSetSel = 2160,
   kGetLineCount = 2154,
   kEmptyUndoBuffer = 2175,
   kGetFirstVisibleLine = 2152,
   kSetFirstVisibleLine = 2613,
-  kSetEmptySelection = 2556,
-  kGetSelectionEmpty = 2650,
   kNewLine = 2329,
-  kGetReadOnly = 2140,
   kGetCodePage = 2137,
   kGetEolMode = 2030,
   kGetHorizontalScrollBar = 2131,
@@ -52,7 +47,7 @@ class CommentEditorSuite : public ::testing::Test {
                      std::intptr_t lParam = 0) const {
     return host_->Direct().Send(message, wParam, lParam);
   }
-  [[nodiscard]] std::intptr_t Caret() const { return Send(kGetCurrentPos); }
+  [[nodiscard]] std::intptr_t Caret() const { return Send(sci::kGetCurrentPos); }
   [[nodiscard]] std::intptr_t Anchor() const { return Send(kGetAnchor); }
   void Select(std::uintptr_t anchor, std::intptr_t caret) const { Send(kSetSel, anchor, caret); }
   [[nodiscard]] Text Document() const { return editor_.GetText(editor_.GetTextLength()); }
@@ -65,7 +60,7 @@ TEST_F(CommentEditorSuite, IsConfiguredForUtf8CommentsWithLineNumbers) {
   const std::pair<unsigned int, std::intptr_t> settings[] = {
       {kGetCodePage, 65001},      {kGetEolMode, 0},          {kGetHorizontalScrollBar, 0},
       {kGetVerticalScrollBar, 1}, {kGetCaretLineVisible, 1}, {kGetCaretLineBack, 0x00FFFF},
-      {kGetCaretPeriod, 500},     {kGetCaretWidth, 1},       {kGetReadOnly, 0},
+      {kGetCaretPeriod, 500},     {kGetCaretWidth, 1},       {sci::kGetReadOnly, 0},
       {kGetViewWhiteSpace, 0},    {kGetViewEol, 0},          {kGetIndentationGuides, 0},
       {kGetCursor, -1},           {sci::kGetWrapMode, 1},
   };
@@ -106,7 +101,7 @@ TEST_F(CommentEditorSuite, SetTextIsOneUndoStepWithTheCaretAtTheStart) {
   EXPECT_EQ(Anchor(), 0);
   EXPECT_EQ(Send(kGetLineCount), 2) << "an empty last line";
   EXPECT_EQ(Send(sci::kGetWrapMode), 1) << "word wrap is back on";
-  Send(kUndo);
+  Send(sci::kUndo);
   EXPECT_EQ(Document(), "first");
   editor_.SetText("");
   EXPECT_EQ(editor_.GetTextLength(), 0);
@@ -116,7 +111,7 @@ TEST_F(CommentEditorSuite, ClearTextCanBeUndone) {
   editor_.SetText("keep me");
   editor_.ClearText();
   EXPECT_EQ(editor_.GetTextLength(), 0);
-  Send(kUndo);
+  Send(sci::kUndo);
   EXPECT_EQ(Document(), "keep me");
 }
 
@@ -127,7 +122,7 @@ TEST_F(CommentEditorSuite, AddTextGoesInAtTheCaretEndOfASelection) {
   EXPECT_EQ(Document(), "abc[OK]def");
   EXPECT_EQ(Caret(), 7);
   EXPECT_EQ(Anchor(), 7) << "the selection collapses";
-  EXPECT_EQ(Send(kGetSelectionEmpty), 1);
+  EXPECT_EQ(Send(sci::kGetSelectionEmpty), 1);
 
   editor_.SetText("abcdef");
   Select(3, 1);  // dragged right to left: caret before "bc"
@@ -140,9 +135,9 @@ TEST_F(CommentEditorSuite, EachInsertionIsItsOwnUndoStep) {
   Send(kEmptyUndoBuffer);
   editor_.AddTextAtCaret("[微笑]");
   editor_.AddTextAtCaret("[撇嘴]");
-  Send(kUndo);
+  Send(sci::kUndo);
   EXPECT_EQ(Document(), "[微笑]");
-  Send(kUndo);
+  Send(sci::kUndo);
   EXPECT_EQ(Document(), "");
 }
 
@@ -163,12 +158,12 @@ TEST_F(CommentEditorSuite, AddTextDoesNotScrollTheView) {
   std::string lines;
   for (int line = 0; line < 200; ++line) lines += "line\r\n";
   editor_.SetText(lines);
-  Send(kSetEmptySelection, lines.size());
+  Send(sci::kSetEmptySelection, lines.size());
   Send(kSetFirstVisibleLine, 0);
   editor_.AddTextAtCaret("[OK]");
   EXPECT_EQ(Send(kGetFirstVisibleLine), 0);
   EXPECT_TRUE(Document().ends_with("line\r\n[OK]"));
-  Send(kSetEmptySelection, 0);
+  Send(sci::kSetEmptySelection, 0);
   Send(kSetFirstVisibleLine, 60);
   editor_.AddTextAtCaret("[OK]");
   EXPECT_EQ(Send(kGetFirstVisibleLine), 60) << "nor to an insertion above the view";
