@@ -8,6 +8,11 @@
 namespace quillmark {
 namespace {
 
+// The largest picture shipped is 154 x 44 at twice the density; these leave
+// ample room and keep a hostile header from costing more than a few megabytes.
+constexpr png_uint_32 kLargestSide = 1024;
+constexpr png_alloc_size_t kLargestChunk = 64 * png_alloc_size_t{1024};
+
 struct MemorySource {
   std::span<const std::uint8_t> bytes;
   std::size_t offset = 0;
@@ -46,6 +51,17 @@ class PngReader {
   png_infop info_;
 };
 
+// The pictures are the program's own, but a decoder takes no chunk length on
+// trust: libpng would otherwise allocate whatever a header claims before it
+// finds the bytes missing. Text chunks carry nothing a button shows.
+void LimitWhatTheDecoderTakes(png_structp png) {
+  png_set_user_limits(png, kLargestSide, kLargestSide);
+  png_set_chunk_malloc_max(png, kLargestChunk);
+  static constexpr png_byte kTextChunks[] = {'t', 'E',  'X', 't', '\0', 'z', 'T', 'X',
+                                             't', '\0', 'i', 'T', 'X',  't', '\0'};
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, kTextChunks, 3);
+}
+
 // libpng reports errors by longjmp: these two functions hold no objects with
 // destructors, so the jump skips nothing that needs cleaning up.
 bool ReadHeaderAsRgba(const PngReader& reader, MemorySource& source, png_uint_32& width,
@@ -54,6 +70,7 @@ bool ReadHeaderAsRgba(const PngReader& reader, MemorySource& source, png_uint_32
   png_infop info = reader.Info();
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, &source, ReadFromMemory);
+  LimitWhatTheDecoderTakes(png);
   png_read_info(png, info);
   png_set_expand(png);
   png_set_scale_16(png);
@@ -77,8 +94,6 @@ bool ReadRows(const PngReader& reader, png_bytepp rows) {
 std::uint8_t Compose(std::uint8_t colour, std::uint8_t alpha, std::uint8_t background) {
   return static_cast<std::uint8_t>((colour * alpha + background * (255 - alpha) + 127) / 255);
 }
-
-constexpr png_uint_32 kLargestSide = 4096;
 
 }  // namespace
 
