@@ -42,6 +42,10 @@ class ScintillaClasses {
 };
 
 int ShowFatalError(std::string_view error) {
+  // A main window destroyed on the way here has posted the quit message,
+  // which would end the box's own message loop before anyone saw it.
+  MSG quit{};
+  ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   ::MessageBoxW(nullptr, Widen(FatalErrorText(error)).c_str(), Widen(kFatalErrorTitle).c_str(),
                 MB_OK | MB_ICONERROR);
   return kFatalExitCode;
