@@ -48,13 +48,12 @@ void ExportComment(WindowControls& controls, CommentEditor& editor, Desktop& des
   const int count = CountComments(cleaned.gbk);
   const Text time = FormatDateTime(now, Compact, TimeOnly, twentyFourHour);
   const Text fileName = ExportFileName(monthDay, accountName, count, time);
-  // A name that would reach outside the folder is not written at all.
-  const std::optional<std::filesystem::path> path =
-      AccountNameFitsFileName(typedName)
-          ? ExportFilePath(ExportFolder(desktop.ProgramFolder(),
-                                        [&desktop] { return desktop.DocumentsFolder(); }),
-                           fileName)
-          : std::nullopt;
+  // A name that would reach outside the folder, or that the platform refuses,
+  // is not written at all, and nothing is made on its account.
+  if (!AccountNameFitsFileName(typedName) || !ExportFileNameFits(fileName)) return;
+  const std::optional<std::filesystem::path> path = ExportFilePath(
+      ExportFolder(desktop.ProgramFolder(), [&desktop] { return desktop.DocumentsFolder(); }),
+      fileName);
   if (!path) return;
   WriteExportFile(*path, cleaned.gbk);
   if (controls.IsChecked(control_names::kOpenFolderCheckBox)) desktop.RevealInFolder(*path);

@@ -5,6 +5,8 @@
 #include <memory>
 #include <random>
 
+#include "actions/platform_files.h"
+
 #ifdef _WIN32
 #include <io.h>
 #else
@@ -40,13 +42,16 @@ bool AccountNameFitsFileName(std::string_view utf8AccountName) {
   return utf8AccountName.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
+bool ExportFileNameFits(std::string_view gbkFileName) {
+  const Text fileName = GbkToUtf8(gbkFileName) + ".txt";
+  return TextOf(gbkFileName).size() == gbkFileName.size() &&
+         fileName.find_first_of("/\\") == std::string::npos && !PlatformRefusesFileName(fileName);
+}
+
 std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path& programDirectory,
                                                     std::string_view gbkFileName) {
+  if (!ExportFileNameFits(gbkFileName)) return std::nullopt;
   const Text fileName = GbkToUtf8(gbkFileName) + ".txt";
-  if (TextOf(gbkFileName).size() != gbkFileName.size() ||
-      fileName.find_first_of("/\\") != std::string::npos) {
-    return std::nullopt;
-  }
   // Named from UTF-8 outright: a narrow string would be read in the ANSI code
   // page on Windows.
   return programDirectory / std::filesystem::path(std::u8string(fileName.begin(), fileName.end()));
@@ -122,11 +127,8 @@ std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
 
 bool WriteExportFile(const std::filesystem::path& path, std::string_view bytes) {
   const std::filesystem::path temporary = TemporaryBeside(path);
+  if (WriteWhole(temporary, bytes) && MoveOver(temporary, path)) return true;
   std::error_code error;
-  if (WriteWhole(temporary, bytes)) {
-    std::filesystem::rename(temporary, path, error);
-    if (!error) return true;
-  }
   std::filesystem::remove(temporary, error);
   return false;
 }

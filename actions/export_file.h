@@ -27,8 +27,13 @@ Text ExportFileName(std::string_view monthDay, std::string_view gbkAccountName, 
 // file name: a path separator or a zero character would reach outside it.
 bool AccountNameFitsFileName(std::string_view utf8AccountName);
 
+// Whether the file name (GBK, without ".txt") can be written as it stands:
+// it holds no separator that would leave the folder, and the platform takes
+// it. Asked before anything is made for an export.
+bool ExportFileNameFits(std::string_view gbkFileName);
+
 // The file's path in the program directory: the GBK name shown to the file
-// system in UTF-8, with ".txt". Nothing when the name could leave the directory.
+// system in UTF-8, with ".txt". Nothing when the name does not fit.
 std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path& programDirectory,
                                                     std::string_view gbkFileName);
 

@@ -2,9 +2,10 @@
 # The core includes no toolkit: only the Qt front end (qt/), its tests and
 # benchmarks (tests/qt/, bench/qt/) and the artwork tool that paints with Qt
 # (tools/emoji_pictures/) may include a Qt or QScintilla header; only the
-# Windows front end (win32/), the Windows text services (text/win32/) and the
-# Windows tests and benchmarks may include a Windows header; and the core's
-# test program, built from the core alone, loads no Qt library.
+# Windows front end (win32/), the Windows text and file services (text/win32/,
+# actions/win32/) and the Windows tests and benchmarks may include a Windows
+# header; and the core's test program, built from the core alone, loads no Qt
+# library.
 # Usage: tools/check_layers.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,7 +27,7 @@ include='^[[:space:]]*#[[:space:]]*include[[:space:]]*'
 forbid_includes "$include"'[<"](Q[A-Za-z]*|Qsci/[^>"]*|qt[a-z]*/[^>"]*)[>"]' \
   'qt|tests/qt|bench/qt|tools/emoji_pictures' "Qt or QScintilla included outside the Qt front end"
 forbid_includes "$include"'<(windows|winuser|shlobj|shellapi|shlwapi|commctrl|ole2|oleauto|objbase|imm|windowsx)\.h>' \
-  'win32|text/win32|tests/windows|bench/win32|tools/code_page_table' \
+  'win32|text/win32|actions/win32|tests/windows|bench/win32|tools/code_page_table' \
   "Windows headers included outside the Windows front end and text services" -i
 if ldd "$build_dir/tests/core/core_tests" | grep -iE 'libQt|qscintilla'; then
   echo "the core's tests load a Qt library" >&2

@@ -1,4 +1,5 @@
 #include "actions/export_file.h"
+#include "actions/windows_file_names.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -47,6 +48,18 @@ TEST(ExportFile, AccountNamesThatWouldLeaveTheDirectory) {
   EXPECT_FALSE(AccountNameFitsFileName(std::string_view("a\0b", 3)));
 }
 
+TEST(ExportFile, NamesWindowsRefuses) {
+  for (const std::string_view name :
+       {"a:b.txt", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "a\tb", "CON", "con.txt", "NUL .txt",
+        "Com1.txt", "LPT9", "COM0", "COM\xC2\xB9.txt", "name.", "name ", ""}) {
+    EXPECT_TRUE(WindowsRefusesFileName(name)) << name;
+  }
+  for (const std::string_view name : {"03.15微信留言评论3-143025.txt", "CONSOLE.txt", "COM10.txt",
+                                      "xNUL", ".hidden", "a b.txt", "AUX1"}) {
+    EXPECT_FALSE(WindowsRefusesFileName(name)) << name;
+  }
+}
+
 TEST(ExportFile, PathIsInTheProgramDirectoryInUtf8) {
   const std::optional<fs::path> path =
       ExportFilePath("/opt/quillmark", ExportFileName("03-15", DefaultAccountName(), 3, "143025"));
@@ -57,6 +70,10 @@ TEST(ExportFile, PathIsInTheProgramDirectoryInUtf8) {
   const std::optional<fs::path> trail = ExportFilePath("/opt/quillmark", "\x81\x5C");
   ASSERT_TRUE(trail.has_value());
   EXPECT_EQ(trail->parent_path(), fs::path("/opt/quillmark"));
+#ifdef _WIN32
+  EXPECT_FALSE(ExportFilePath("C:\\q", Utf8ToGbk("03.15a:b评论1-143025")).has_value())
+      << "a colon would name a stream of another file";
+#endif
 }
 
 class ExportFileWriting : public ::testing::Test {
