@@ -13,6 +13,7 @@ namespace quillmark::win32 {
 namespace {
 
 constexpr LCID kChinesePrc = 0x0804;
+constexpr ULONGLONG kLongestClipboardHold = 500;  // milliseconds
 
 // A movable global block holding the bytes, as the clipboard takes them over.
 HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
@@ -21,6 +22,17 @@ HGLOBAL GlobalCopy(const void* bytes, std::size_t size) {
   std::memcpy(::GlobalLock(block), bytes, size);
   ::GlobalUnlock(block);
   return block;
+}
+
+// Chat clients, input methods and remote-desktop clipboard hooks often hold
+// the clipboard for a moment; a copy waits that out rather than being lost.
+bool OpenClipboardWithin(HWND owner, ULONGLONG milliseconds) {
+  const ULONGLONG deadline = ::GetTickCount64() + milliseconds;
+  while (::OpenClipboard(owner) == 0) {
+    if (::GetTickCount64() >= deadline) return false;
+    ::Sleep(10);
+  }
+  return true;
 }
 
 void PutOnClipboard(UINT format, HGLOBAL block) {
@@ -32,7 +44,7 @@ void PutOnClipboard(UINT format, HGLOBAL block) {
 // CF_TEXT carries the GBK bytes; CF_UNICODETEXT and CF_LOCALE beside it keep
 // a paste into a Unicode program right whatever the keyboard's language.
 void Win32Desktop::PutTextOnClipboard(std::string_view gbk, std::string_view utf8) {
-  if (!::OpenClipboard(owner_)) return;
+  if (!OpenClipboardWithin(owner_, kLongestClipboardHold)) return;
   ::EmptyClipboard();
   const std::string ansi(gbk);
   PutOnClipboard(CF_TEXT, GlobalCopy(ansi.c_str(), ansi.size() + 1));

@@ -2,6 +2,8 @@
 // member names through IDispatch, with COM initialised for as long as the
 // engine lives. VBScript is an optional feature that Windows is phasing out;
 // where the class cannot be created the ECMAScript engine stands in.
+#include "text/win32/vbscript_reg_exp_engine.h"
+
 #include <windows.h>
 
 #include <oleauto.h>
@@ -142,9 +144,9 @@ class VbScriptRegExpEngine final : public RegExpEngine {
     Put(regExp_, L"Pattern", Variant::String(pattern));
     Variant text = Variant::String(subject);
     Variant found;
-    if (!Invoke(regExp_, L"Execute", DISPATCH_METHOD, {text.get()}, &found)) return std::nullopt;
+    const bool searched = Invoke(regExp_, L"Execute", DISPATCH_METHOD, {text.get()}, &found);
     const Dispatch matches = found.AsDispatch();
-    if (matches.get() == nullptr) return std::nullopt;
+    if (!searched || matches.get() == nullptr) return SearchWithoutVbScript(subject);
     return Collect(matches, subject);
   }
 
@@ -184,6 +186,19 @@ class VbScriptRegExpEngine final : public RegExpEngine {
     return {whole.start + static_cast<std::int32_t>(at), static_cast<std::int32_t>(text.size())};
   }
 
+  // A pattern that VBScript rejects fails to compile there too, so the
+  // stand-in changes nothing but the outcome of a refused search.
+  [[nodiscard]] std::optional<RegExpMatches> SearchWithoutVbScript(
+      std::u16string_view subject) const {
+    const std::shared_ptr<RegExpEngine> standIn = CreateEcmaScriptRegExpEngine();
+    standIn->ignoreCase = ignoreCase;
+    standIn->multiline = multiline;
+    standIn->singleline = singleline;
+    standIn->global = global;
+    standIn->pattern = pattern;
+    return standIn->Execute(subject);
+  }
+
   ComApartment apartment_;
   Dispatch regExp_;
 };
@@ -200,7 +215,11 @@ static std::shared_ptr<RegExpEngine> CreateVbScriptRegExpEngine() {
                        reinterpret_cast<void**>(&object)) != S_OK) {
     return nullptr;
   }
-  return std::make_shared<VbScriptRegExpEngine>(Dispatch(object));
+  return MakeVbScriptRegExpEngine(object);
+}
+
+std::shared_ptr<RegExpEngine> MakeVbScriptRegExpEngine(IDispatch* regExp) {
+  return std::make_shared<VbScriptRegExpEngine>(Dispatch(regExp));
 }
 
 std::shared_ptr<RegExpEngine> CreatePlatformRegExpEngine() {
