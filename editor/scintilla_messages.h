@@ -51,6 +51,7 @@ inline constexpr unsigned int kUsePopUp = 2371;
 inline constexpr unsigned int kSetCursor = 2386;
 inline constexpr unsigned int kSetEmptySelection = 2556;
 inline constexpr unsigned int kGetSelectionEmpty = 2650;
+inline constexpr unsigned int kSetImeInteraction = 2678;
 
 inline constexpr long kEolCrLf = 0;
 inline constexpr long kWrapNone = 0;
@@ -58,5 +59,6 @@ inline constexpr long kWrapWord = 1;
 inline constexpr long kMarginNumber = 1;
 inline constexpr long kCursorNormal = -1;
 inline constexpr long kCodePageUtf8 = 65001;
+inline constexpr long kImeInline = 1;
 
 }  // namespace quillmark::sci

@@ -43,6 +43,8 @@ void CommentEditorFrame::CreateScintilla() {
   if (scintilla_ == nullptr) return;
   // Scintilla's own menu is in English; the frame shows the Chinese one.
   ::SendMessageW(scintilla_, sci::kUsePopUp, kPopUpNever, 0);
+  // The composition is drawn in the comment, where the characters will stand.
+  ::SendMessageW(scintilla_, sci::kSetImeInteraction, sci::kImeInline, 0);
   // A Scintilla that failed to set itself up answers nothing; the window
   // cannot be made without it.
   const ScintillaDirect direct = DirectOf(scintilla_);
@@ -90,13 +92,40 @@ void CommentEditorFrame::ShowContextMenu(LPARAM screenPoint) {
   if (chosen != 0) editor_->Scintilla().Send(chosen);
 }
 
-// The input method ends its composition with the text the user sees, which
-// Scintilla then receives as the composition's result.
+// A composition ends with the text the user sees, once. An input method that
+// shows the program its composition (every Windows one, and a Linux one under
+// Wine that draws inside the program) completes it into Scintilla and is then
+// told to start afresh, as Wine's link to a Linux input method would otherwise
+// go on composing the syllables just committed. One that draws its own window
+// and tells the program nothing (a Linux one under Wine in the over-the-spot or
+// root style) is left alone: the only thing that reaches it is the reset,
+// which would throw the user's syllables away.
 void CommentEditorFrame::CommitComposition() const {
+  if (CompleteComposition()) ResetInputMethod();
+}
+
+bool CommentEditorFrame::CompleteComposition() const {
   const HIMC context = ::ImmGetContext(scintilla_);
-  if (context == nullptr) return;
-  ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+  if (context == nullptr) return false;
+  const bool composing = ::ImmGetCompositionStringW(context, GCS_COMPSTR, nullptr, 0) > 0;
+  if (composing) ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
   ::ImmReleaseContext(scintilla_, context);
+  return composing;
+}
+
+// Wine hands a reset to the input context of the window that the context is
+// active for, and only the top-level window's reaches the Linux input method:
+// the focus passes through that window for the call. On Windows, with the
+// composition already complete, the cancel finds nothing left to cancel.
+void CommentEditorFrame::ResetInputMethod() const {
+  HWND focus = ::GetFocus();
+  HWND topLevel = ::GetAncestor(window_, GA_ROOT);
+  ::SetFocus(topLevel);
+  if (const HIMC context = ::ImmGetContext(topLevel)) {
+    ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
+    ::ImmReleaseContext(topLevel, context);
+  }
+  ::SetFocus(focus);
 }
 
 }  // namespace quillmark::win32

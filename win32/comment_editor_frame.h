@@ -26,11 +26,14 @@ class CommentEditorFrame {
 
   void AttachWindow(HWND window) { window_ = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // Ends what the input method is composing with the text the user sees.
+  void CommitComposition() const;
 
  private:
   void CreateScintilla();
   void ShowContextMenu(LPARAM screenPoint);
-  void CommitComposition() const;
+  [[nodiscard]] bool CompleteComposition() const;
+  void ResetInputMethod() const;
 
   HWND window_ = nullptr;
   HWND scintilla_ = nullptr;
