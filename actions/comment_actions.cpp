@@ -2,8 +2,8 @@
 
 #include "actions/date_time_format.h"
 #include "actions/export_file.h"
+#include "controls/control_names.h"
 #include "text/blank_lines.h"
-#include "window/control_names.h"
 
 namespace quillmark {
 

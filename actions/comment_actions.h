@@ -1,9 +1,9 @@
 #pragma once
 
 #include "actions/desktop.h"
+#include "controls/window_controls.h"
 #include "editor/comment_editor.h"
 #include "text/conversion.h"
-#include "window/window_controls.h"
 
 namespace quillmark {
 

@@ -1,7 +1,7 @@
 #include "emoji/emoji_palette.h"
 
+#include "controls/control_names.h"
 #include "emoji/catalogue.h"
-#include "window/control_names.h"
 
 namespace quillmark {
 namespace {

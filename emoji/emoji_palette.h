@@ -1,8 +1,8 @@
 #pragma once
 
+#include "controls/window_controls.h"
 #include "editor/comment_editor.h"
 #include "text/conversion.h"
-#include "window/window_controls.h"
 
 namespace quillmark {
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "controls/control_names.h"
 #include "qt/comment_editor_view.h"
-#include "window/control_names.h"
 #include "window/window_description.h"
 
 namespace quillmark {

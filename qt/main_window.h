@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "window/window_controls.h"
+#include "controls/window_controls.h"
 
 namespace quillmark {
 

@@ -29,9 +29,26 @@ forbid_includes "$include"'[<"](Q[A-Za-z]*|Qsci/[^>"]*|qt[a-z]*/[^>"]*)[>"]' \
 forbid_includes "$include"'<(windows|winuser|shlobj|shellapi|shlwapi|commctrl|ole2|oleauto|objbase|imm|windowsx)\.h>' \
   'win32|text/win32|actions/win32|tests/windows|bench/win32|tools/code_page_table' \
   "Windows headers included outside the Windows front end and text services" -i
+# The core's own folders stand in layers, each including only its own and
+# those below it: text/ and controls/ at the bottom, then editor/, then
+# emoji/ and actions/, then window/, which wires them together.
+declare -A below=([text]="text" [controls]="controls" [editor]="editor text"
+  [emoji]="emoji text controls editor" [actions]="actions text controls editor"
+  [window]="window text controls editor emoji actions")
+for folder in "${!below[@]}"; do
+  allowed=$(tr ' ' '|' <<<"${below[$folder]}")
+  upward=$(git ls-files -- "$folder/*.cpp" "$folder/*.h" | xargs grep -nHE "$include\"[a-z_]+/" |
+    grep -vE ":[0-9]+:[[:space:]]*#[[:space:]]*include[[:space:]]*\"($allowed)/" || true)
+  if [ -n "$upward" ]; then
+    echo "$folder/ includes a layer above it:" >&2
+    echo "$upward" >&2
+    exit 1
+  fi
+done
 if ldd "$build_dir/tests/core/core_tests" | grep -iE 'libQt|qscintilla'; then
   echo "the core's tests load a Qt library" >&2
   exit 1
 fi
-echo "layers: no Qt header outside the Qt front end, no Windows header outside the Windows"\
-  "front end and text services; the core loads no Qt library"
+echo "layers: the core's folders include only their own layer and those below; no Qt header"\
+  "outside the Qt front end, no Windows header outside the Windows front end and services;"\
+  "the core loads no Qt library"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "controls/window_controls.h"
 #include "win32/caption_label.h"
 #include "win32/comment_editor_frame.h"
 #include "win32/handles.h"
 #include "win32/picture_buttons.h"
-#include "window/window_controls.h"
 
 namespace quillmark::win32 {
 

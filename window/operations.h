@@ -3,8 +3,8 @@
 #include <functional>
 
 #include "actions/desktop.h"
+#include "controls/window_controls.h"
 #include "editor/comment_editor.h"
-#include "window/window_controls.h"
 #include "window/window_description.h"
 
 namespace quillmark {

@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
+#include "controls/control_names.h"
 #include "emoji/catalogue.h"
-#include "window/control_names.h"
 
 namespace quillmark {
 namespace {

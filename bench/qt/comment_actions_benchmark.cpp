@@ -7,10 +7,10 @@
 #include "actions/automation_date.h"
 #include "actions/comment_actions.h"
 #include "bench/comment_text.h"
+#include "controls/control_names.h"
 #include "qt/application.h"
 #include "qt/comment_editor_view.h"
 #include "tests/qt/desktop_in_folder.h"
-#include "window/control_names.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "actions/desktop.h"
+#include "controls/window_controls.h"
 #include "editor/comment_editor.h"
-#include "window/window_controls.h"
 #include "window/window_description.h"
 
 // In-memory stand-ins for the three things the operations reach: the window's

@@ -9,12 +9,12 @@
 #include "actions/automation_date.h"
 #include "actions/comment_actions.h"
 #include "actions/customer_service.h"
+#include "controls/control_names.h"
 #include "emoji/catalogue.h"
 #include "emoji/emoji_palette.h"
 #include "tests/core/fakes.h"
 #include "tests/core/scratch_folders.h"
 #include "text/reg_exp_engine.h"
-#include "window/control_names.h"
 #include "window/operations.h"
 
 namespace quillmark {

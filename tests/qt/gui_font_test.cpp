@@ -7,10 +7,10 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include "controls/control_names.h"
 #include "qt/comment_font.h"
 #include "qt/gui_font.h"
 #include "tests/qt/gui_fixture.h"
-#include "window/control_names.h"
 
 namespace quillmark::testing {
 namespace {

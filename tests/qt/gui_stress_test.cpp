@@ -9,10 +9,10 @@
 
 #include "actions/automation_date.h"
 #include "actions/comment_actions.h"
+#include "controls/control_names.h"
 #include "emoji/catalogue.h"
 #include "tests/qt/desktop_in_folder.h"
 #include "tests/qt/gui_fixture.h"
-#include "window/control_names.h"
 
 namespace quillmark {
 namespace {
