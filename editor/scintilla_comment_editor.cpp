@@ -50,7 +50,7 @@ void ScintillaCommentEditor::ApplyCreationSettings() const {
 
 void ScintillaCommentEditor::ConfigureCommentEditor() {
   Send(sci::kSetMarginTypeN, kLineNumberMargin, sci::kMarginNumber);
-  Send(sci::kSetMarginWidthN, kLineNumberMargin, 20);
+  Send(sci::kSetMarginWidthN, kLineNumberMargin, kLineNumberMarginWidth);
   Send(sci::kStyleSetFont, 0, Pointer(kCommentFontFace));
   Send(sci::kStyleSetSize, 0, kCommentFontPoints);
 }

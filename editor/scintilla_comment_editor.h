@@ -23,6 +23,9 @@ struct ScintillaDirect {
   }
 };
 
+// The line-number margin's width, in pixels of a 96-dots-per-inch screen.
+inline constexpr int kLineNumberMarginWidth = 20;
+
 // The comment editor's rules over a Scintilla control: its settings at
 // creation and at start-up, and the byte-counted operations. Committing an
 // input-method composition belongs to the view around the control, which

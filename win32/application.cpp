@@ -90,6 +90,7 @@ int RunQuillmark(const WindowDescription& description) {
   Operations operations(*window, *window->EditorFrame()->Editor(), desktop);
   WireEvents(*window, *read, operations);
   operations.OnMainWindowCreated();
+  window->FitToScreenDensity();
   window->ShowCentred();
   ::SetFocus(window->EditorFrame()->Window());
   return RunMessageLoop(window->Window(), *window->EditorFrame());

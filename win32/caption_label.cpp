@@ -13,12 +13,14 @@ constexpr const wchar_t* kClassName = L"QuillmarkLabel";
 
 }  // namespace
 
-CaptionLabel::CaptionLabel(HWND parent, const RECT& place, std::string_view caption, bool wraps)
+CaptionLabel::CaptionLabel(HWND parent, int id, const RECT& place, std::string_view caption,
+                           bool wraps)
     : wraps_(wraps) {
   RegisterOwnerClass<CaptionLabel>(kClassName, 0, -1);
   ::CreateWindowExW(wraps ? 0 : WS_EX_TRANSPARENT, kClassName, Widen(caption).c_str(), WS_CHILD,
                     place.left, place.top, place.right - place.left, place.bottom - place.top,
-                    parent, nullptr, ::GetModuleHandleW(nullptr), this);
+                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                    ::GetModuleHandleW(nullptr), this);
 }
 
 LRESULT CaptionLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

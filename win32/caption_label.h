@@ -12,7 +12,7 @@ namespace quillmark::win32 {
 // over whatever lies behind it.
 class CaptionLabel {
  public:
-  CaptionLabel(HWND parent, const RECT& place, std::string_view caption, bool wraps);
+  CaptionLabel(HWND parent, int id, const RECT& place, std::string_view caption, bool wraps);
   CaptionLabel(const CaptionLabel&) = delete;
   CaptionLabel& operator=(const CaptionLabel&) = delete;
   ~CaptionLabel() = default;

@@ -8,6 +8,7 @@
 #include "win32/handles.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
+#include "window/display_scale.h"
 
 namespace quillmark::win32 {
 namespace {
@@ -68,6 +69,12 @@ LRESULT CommentEditorFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     default:
       return ::DefWindowProcW(window_, message, wParam, lParam);
   }
+}
+
+void CommentEditorFrame::SetDotsPerInch(int dotsPerInch) {
+  if (!editor_) return;
+  editor_->Scintilla().Send(sci::kSetMarginWidthN, 0,
+                            ScaledLength(kLineNumberMarginWidth, dotsPerInch));
 }
 
 void CommentEditorFrame::ShowContextMenu(LPARAM screenPoint) {

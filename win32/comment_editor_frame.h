@@ -28,6 +28,9 @@ class CommentEditorFrame {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Ends what the input method is composing with the text the user sees.
   void CommitComposition() const;
+  // The line-number margin for a screen of that many dots per inch; Scintilla
+  // sizes the comment's font in points itself.
+  void SetDotsPerInch(int dotsPerInch);
 
  private:
   void CreateScintilla();

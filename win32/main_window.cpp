@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -26,7 +28,8 @@ bool ModifierHeld() {
 
 }  // namespace
 
-MainWindow::MainWindow(std::string_view title, int clientWidth, int clientHeight) {
+MainWindow::MainWindow(std::string_view title, int clientWidth, int clientHeight)
+    : clientSize_{clientWidth, clientHeight} {
   RegisterOwnerClass<MainWindow>(kClassName, 0, COLOR_BTNFACE);
   RECT outer{0, 0, clientWidth, clientHeight};
   ::AdjustWindowRectEx(&outer, kStyle, FALSE, kExtendedStyle);
@@ -54,12 +57,13 @@ void MainWindow::SetIcons() {
   ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
 }
 
-void MainWindow::AddControl(std::string name, HWND control) {
+void MainWindow::AddControl(std::string name, HWND control, const RECT& place) {
   controls_.emplace(std::move(name), control);
+  descriptionPlaces_.emplace_back(control, place);
 }
 
-void MainWindow::AddPictureButton(std::string name, int id, const RECT& place,
-                                  std::optional<Bitmap> picture, bool visible) {
+void MainWindow::AddPictureButton(std::string name, int id, const RECT& place, std::string picture,
+                                  bool visible) {
   pictureButtons_.Add(id, place, std::move(picture), visible);
   pictureButtonIds_.emplace(std::move(name), id);
 }
@@ -79,15 +83,69 @@ void MainWindow::OnLeftButtonPress(HWND control, std::function<void()> handler) 
                       reinterpret_cast<DWORD_PTR>(pressHandlers_.back().get()));
 }
 
+void MainWindow::FitToScreenDensity() {
+  const int dotsPerInch = DotsPerInchOf(window_);
+  if (dotsPerInch != dotsPerInch_) SetDotsPerInch(dotsPerInch);
+}
+
+void MainWindow::SetDotsPerInch(int dotsPerInch) {
+  dotsPerInch_ = dotsPerInch;
+  RECT outer{0, 0, ScaledLength(clientSize_.cx, dotsPerInch),
+             ScaledLength(clientSize_.cy, dotsPerInch)};
+  ::AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dotsPerInch));
+  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetControlFont(dotsPerInch);
+  for (const auto& [control, place] : descriptionPlaces_) {
+    const RECT scaled = ScaledRect(place, dotsPerInch);
+    ::SetWindowPos(control, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,
+                   scaled.bottom - scaled.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  pictureButtons_.SetDotsPerInch(dotsPerInch);
+  for (const std::unique_ptr<PictureButton>& button : pictureButtonWindows_) {
+    button->SetDotsPerInch(dotsPerInch);
+  }
+  if (editor_ != nullptr) editor_->SetDotsPerInch(dotsPerInch);
+  ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The platform's default GUI font is made for the system's density; another
+// monitor's gets the same face at its own size.
+void MainWindow::SetControlFont(int dotsPerInch) {
+  const auto stock = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+  HFONT font = stock;
+  const auto systemDotsPerInch = static_cast<int>(::GetDpiForSystem());
+  if (dotsPerInch != systemDotsPerInch) {
+    LOGFONTW face{};
+    ::GetObjectW(stock, sizeof face, &face);
+    face.lfHeight = ::MulDiv(face.lfHeight, dotsPerInch, systemDotsPerInch);
+    font = ::CreateFontIndirectW(&face);
+  }
+  for (const auto& [control, place] : descriptionPlaces_) {
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  font_.reset(font == stock ? nullptr : font);
+}
+
 void MainWindow::ShowCentred() {
   RECT outer{};
   ::GetWindowRect(window_, &outer);
-  const int width = outer.right - outer.left;
-  const int height = outer.bottom - outer.top;
-  ::SetWindowPos(window_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                 (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const LONG width = outer.right - outer.left;
+  const LONG height = outer.bottom - outer.top;
+  LONG left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  LONG top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  if (::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor) != 0) {
+    const RECT& work = monitor.rcWork;
+    left = std::max(work.left, std::min(left, work.right - width));
+    top = std::max(work.top, std::min(top, work.bottom - height));
+  }
+  ::SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::ShowWindow(window_, SW_SHOWNORMAL);
+  // A shortcut set to start maximised turns the first show into that; the
+  // window has one size.
+  if (::IsZoomed(window_) != 0) ::ShowWindow(window_, SW_RESTORE);
   ::UpdateWindow(window_);
 }
 
@@ -132,6 +190,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       Activated(wParam);
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another density: laid out for it, then placed
+      // where Windows suggests.
+      SetDotsPerInch(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
     case WM_DESTROY:
       ::PostQuitMessage(0);
       return 0;

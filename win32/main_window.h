@@ -11,6 +11,7 @@
 #include "controls/window_controls.h"
 #include "win32/caption_label.h"
 #include "win32/comment_editor_frame.h"
+#include "win32/dots_per_inch.h"
 #include "win32/handles.h"
 #include "win32/picture_buttons.h"
 
@@ -29,9 +30,11 @@ class MainWindow final : public WindowControls {
   ~MainWindow() override;
 
   [[nodiscard]] HWND Window() const { return window_; }
-  void AddControl(std::string name, HWND control);
-  // A picture button drawn by the window itself.
-  void AddPictureButton(std::string name, int id, const RECT& place, std::optional<Bitmap> picture,
+  // A control made at its place in the window description.
+  void AddControl(std::string name, HWND control, const RECT& place);
+  // A picture button drawn by the window itself, with the picture built in
+  // under that path.
+  void AddPictureButton(std::string name, int id, const RECT& place, std::string picture,
                         bool visible);
   // The control's own window; null for a picture button the window draws.
   [[nodiscard]] HWND Control(std::string_view name) const;
@@ -48,7 +51,12 @@ class MainWindow final : public WindowControls {
   // the control itself sees the press, which then takes its ordinary effect.
   void OnLeftButtonPress(HWND control, std::function<void()> handler);
 
-  // Centred on the screen by the window's outer size, then shown.
+  // Sized and laid out for the density of the screen it is on, with the
+  // default GUI font, the pictures and the margins made for it.
+  void FitToScreenDensity();
+  // Centred on the screen by the window's outer size, moved into its
+  // monitor's work area where that leaves part of it outside, then shown at
+  // that size even where the program was started maximised.
   void ShowCentred();
 
   void SetControlVisible(std::string_view name, bool visible) override;
@@ -66,12 +74,18 @@ class MainWindow final : public WindowControls {
   void SetIcons();
   void Clicked(int id) const;
   void Activated(WPARAM state);
+  void SetDotsPerInch(int dotsPerInch);
+  void SetControlFont(int dotsPerInch);
 
   HWND window_ = nullptr;
+  SIZE clientSize_;  // in the description's pixels
   UniqueIcon largeIcon_;
   UniqueIcon smallIcon_;
   HWND focusBeforeDeactivation_ = nullptr;
+  int dotsPerInch_ = kDescriptionDotsPerInch;
+  UniqueFont font_;  // null while the stock font serves
   std::map<std::string, HWND, std::less<>> controls_;
+  std::vector<std::pair<HWND, RECT>> descriptionPlaces_;
   std::map<std::string, int, std::less<>> pictureButtonIds_;
   PictureButtonGroup pictureButtons_{[this](int id) { Clicked(id); }};
   std::map<int, std::vector<std::function<void()>>> clickHandlers_;

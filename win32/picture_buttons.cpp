@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "emoji/picture_density.h"
+#include "win32/dots_per_inch.h"
 #include "win32/handles.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
@@ -35,9 +37,20 @@ POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 }  // namespace
 
-void PictureButtonGroup::Add(int id, const RECT& place, std::optional<Bitmap> picture,
-                             bool visible) {
-  buttons_.push_back({id, place, std::move(picture), visible});
+void PictureButtonGroup::Add(int id, const RECT& place, std::string picture, bool visible) {
+  Button& button = buttons_.emplace_back(Button{id, place, std::move(picture), visible, {}, {}});
+  button.place = ScaledRect(place, dotsPerInch_);
+  button.picture = LoadPictureResource(button.path, ::GetSysColor(COLOR_BTNFACE), dotsPerInch_);
+}
+
+void PictureButtonGroup::SetDotsPerInch(int dotsPerInch) {
+  dotsPerInch_ = dotsPerInch;
+  const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+  for (Button& button : buttons_) {
+    button.place = ScaledRect(button.descriptionPlace, dotsPerInch);
+    button.picture = LoadPictureResource(button.path, face, dotsPerInch);
+  }
+  if (host_ != nullptr) ::InvalidateRect(host_, nullptr, TRUE);
 }
 
 bool PictureButtonGroup::SetVisible(int id, bool visible) {
@@ -111,7 +124,7 @@ const PictureButtonGroup::Button* PictureButtonGroup::ButtonAt(POINT point) cons
   return nullptr;
 }
 
-PictureButton::PictureButton(HWND parent, int id, const RECT& place, std::optional<Bitmap> picture)
+PictureButton::PictureButton(HWND parent, int id, const RECT& place, std::string picture)
     : group_([this](int clicked) {
         ::SendMessageW(::GetParent(window_), WM_COMMAND, MAKEWPARAM(clicked, BN_CLICKED),
                        reinterpret_cast<LPARAM>(window_));
@@ -135,7 +148,9 @@ LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 
-std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background) {
+namespace {
+
+std::optional<Bitmap> DecodeResource(std::string_view path, COLORREF background) {
   std::string name(path);
   for (char& c : name) {
     const auto byte = static_cast<unsigned char>(c);
@@ -149,6 +164,29 @@ std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF backgr
   if (bytes == nullptr) return std::nullopt;
   return DecodePngPicture(std::span(bytes, ::SizeofResource(module, resource)),
                           Rgb{GetRValue(background), GetGValue(background), GetBValue(background)});
+}
+
+// "emoji/pictures/7.png" -> "emoji/pictures/7@2x.png"
+std::string DoubleDensityPath(std::string_view path) {
+  std::string doubled(path);
+  const std::size_t dot = doubled.rfind('.');
+  return doubled.insert(dot == std::string::npos ? doubled.size() : dot, "@2x");
+}
+
+}  // namespace
+
+std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background,
+                                          int dotsPerInch) {
+  const PictureChoice choice =
+      ChoosePicture(static_cast<double>(dotsPerInch) / kDescriptionDotsPerInch);
+  if (!choice.doubleArtwork) return DecodeResource(path, background);
+  std::optional<Bitmap> picture = DecodeResource(DoubleDensityPath(path), background);
+  if (picture && choice.resized) {
+    // The double artwork is twice the description's size.
+    picture = ResizePicture(*picture, ScaledLength(picture->width, dotsPerInch) / 2,
+                            ScaledLength(picture->height, dotsPerInch) / 2);
+  }
+  return picture;
 }
 
 }  // namespace quillmark::win32

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -24,9 +25,14 @@ class PictureButtonGroup {
   explicit PictureButtonGroup(ClickHandler clicked) : clicked_(std::move(clicked)) {}
 
   void Attach(HWND host) { host_ = host; }
-  void Add(int id, const RECT& place, std::optional<Bitmap> picture, bool visible);
+  // A button at its place in the window description, showing the picture
+  // built in under that path.
+  void Add(int id, const RECT& place, std::string picture, bool visible);
   // False when the group holds no button with that id.
   bool SetVisible(int id, bool visible);
+  // The places and pictures for a screen of that many dots per inch, the
+  // pictures composed over the button face's colour as it now is.
+  void SetDotsPerInch(int dotsPerInch);
 
   // The host's messages that concern the buttons: painting and the left
   // mouse button. True when the message was handled here.
@@ -35,9 +41,11 @@ class PictureButtonGroup {
  private:
   struct Button {
     int id;
+    RECT descriptionPlace;
+    std::string path;
+    bool visible;
     RECT place;
     std::optional<Bitmap> picture;
-    bool visible;
   };
 
   void Paint() const;
@@ -46,6 +54,7 @@ class PictureButtonGroup {
   [[nodiscard]] const Button* ButtonAt(POINT point) const;
 
   HWND host_ = nullptr;
+  int dotsPerInch_ = 96;
   std::vector<Button> buttons_;
   const Button* pressed_ = nullptr;
   ClickHandler clicked_;
@@ -55,12 +64,15 @@ class PictureButtonGroup {
 // draw buttons itself; it reports its click to the parent as BN_CLICKED.
 class PictureButton {
  public:
-  PictureButton(HWND parent, int id, const RECT& place, std::optional<Bitmap> picture);
+  PictureButton(HWND parent, int id, const RECT& place, std::string picture);
   PictureButton(const PictureButton&) = delete;
   PictureButton& operator=(const PictureButton&) = delete;
   ~PictureButton() = default;
 
   [[nodiscard]] HWND Window() const { return window_; }
+  // The picture for a screen of that many dots per inch; the caller places
+  // the window.
+  void SetDotsPerInch(int dotsPerInch) { group_.SetDotsPerInch(dotsPerInch); }
 
   void AttachWindow(HWND window);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,8 +83,12 @@ class PictureButton {
 };
 
 // The picture built into the program under the given path of the source
-// tree, decoded and composed over the background colour; nothing when absent.
-// Kept as plain pixels: 120 bitmap objects would each take a page or more.
-std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background);
+// tree, decoded and composed over the background colour, for a screen of that
+// many dots per inch: the artwork of twice the size where the screen needs
+// more than the normal one, resized where it needs neither. Nothing when
+// absent. Kept as plain pixels: 120 bitmap objects would each take a page or
+// more.
+std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background,
+                                          int dotsPerInch);
 
 }  // namespace quillmark::win32

@@ -71,7 +71,8 @@ HWND MakeControl(MainWindow& window, const ElementRecord& record, HWND parent,
                                  WS_EX_CLIENTEDGE);
     case ElementKind::Label:
     case ElementKind::TransparentLabel: {
-      auto label = std::make_unique<CaptionLabel>(parent, place, record.properties.caption,
+      auto label = std::make_unique<CaptionLabel>(parent, static_cast<int>(record.id), place,
+                                                  record.properties.caption,
                                                   record.kind == ElementKind::Label);
       HWND control = label->Window();
       window.Keep(std::move(label));
@@ -85,9 +86,8 @@ HWND MakeControl(MainWindow& window, const ElementRecord& record, HWND parent,
       return control;
     }
     case ElementKind::PictureButton: {
-      auto button = std::make_unique<PictureButton>(
-          parent, static_cast<int>(record.id), place,
-          LoadPictureResource(record.properties.picture, ::GetSysColor(COLOR_BTNFACE)));
+      auto button = std::make_unique<PictureButton>(parent, static_cast<int>(record.id), place,
+                                                    record.properties.picture);
       HWND control = button->Window();
       window.Keep(std::move(button));
       return control;
@@ -119,10 +119,8 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     const auto parent = built.find(record.parent);
     if (parent == built.end()) return nullptr;
     if (record.kind == ElementKind::PictureButton && record.parent == description.front().id) {
-      window->AddPictureButton(
-          record.name, static_cast<int>(record.id), PlaceOf(record),
-          LoadPictureResource(record.properties.picture, ::GetSysColor(COLOR_BTNFACE)),
-          record.visible);
+      window->AddPictureButton(record.name, static_cast<int>(record.id), PlaceOf(record),
+                               record.properties.picture, record.visible);
       continue;
     }
     HWND control = MakeControl(*window, record, parent->second, description[i - 1].kind);
@@ -131,7 +129,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     if (record.visible && (::GetWindowLongPtrW(control, GWL_STYLE) & WS_VISIBLE) == 0) {
       ::ShowWindow(control, SW_SHOWNA);
     }
-    window->AddControl(record.name, control);
+    window->AddControl(record.name, control, PlaceOf(record));
     built.emplace(record.id, control);
   }
   return window;

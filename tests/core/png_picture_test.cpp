@@ -1,4 +1,5 @@
 #include "emoji/png_picture.h"
+#include "emoji/picture_density.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,33 @@ TEST(DecodePngPicture, CorruptAndTruncatedFilesGiveNothing) {
   EXPECT_FALSE(DecodePngPicture(corrupt, kButtonFace).has_value());
   const std::vector<std::uint8_t> text = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'n', 'g', '!'};
   EXPECT_FALSE(DecodePngPicture(text, kButtonFace).has_value());
+}
+
+// The artwork for each density: the normal one only where a logical pixel is
+// one device pixel, the double one resized anywhere but at twice the density.
+TEST(PictureDensity, ChoiceAndResizing) {
+  EXPECT_FALSE(ChoosePicture(1.0).doubleArtwork);
+  EXPECT_TRUE(ChoosePicture(2.0).doubleArtwork && !ChoosePicture(2.0).resized);
+  for (const double ratio : {1.25, 1.5, 1.75, 3.0}) {
+    EXPECT_TRUE(ChoosePicture(ratio).doubleArtwork && ChoosePicture(ratio).resized) << ratio;
+  }
+  // Black and white columns, 48 wide, down to 36: every new pixel is the
+  // share of black it covers, and the picture keeps its opaque pixels.
+  Bitmap stripes{48, 2, std::vector<std::uint32_t>(96)};
+  for (std::size_t i = 0; i < stripes.pixels.size(); ++i) {
+    stripes.pixels[i] = (i % 2 == 0) ? 0xFF000000u : 0xFFFFFFFFu;
+  }
+  const Bitmap resized = ResizePicture(stripes, 36, 1);
+  ASSERT_EQ(resized.pixels.size(), 36u);
+  int sum = 0;
+  for (const std::uint32_t pixel : resized.pixels) {
+    EXPECT_EQ(pixel >> 24, 0xFFu);
+    EXPECT_NEAR(static_cast<int>(pixel & 0xFF), 128, 64) << "a blend, not a copy of one column";
+    sum += static_cast<int>(pixel & 0xFF);
+  }
+  EXPECT_NEAR(sum / 36, 127, 2) << "as much white as before";
+  EXPECT_EQ(ResizePicture(Bitmap{4, 4, std::vector<std::uint32_t>(16, 0xFF336699u)}, 3, 3).pixels,
+            std::vector<std::uint32_t>(9, 0xFF336699u));
 }
 
 }  // namespace

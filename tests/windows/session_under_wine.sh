@@ -5,23 +5,38 @@
 # link and Esc. Run once per language: zh_CN.UTF-8 gives Wine the ANSI code
 # page 936, en_US.UTF-8 the code page 1252, and the captions, the file's name
 # and the clipboard must be right on both.
-# Usage: session_under_wine.sh BUILD_DIR LANG QUILLMARK_EXE RECORD_LINK_EXE
+# At another display scale (the prefix's LogPixels) the window, its controls,
+# captions and pictures are checked at that scale, an emoji is clicked at its
+# scaled place, and the session ends there.
+# Usage: session_under_wine.sh BUILD_DIR LANG QUILLMARK_EXE RECORD_LINK_EXE WINDOW_LAYOUT_EXE
+#        [DOTS_PER_INCH]
 source "$(dirname "$0")/../e2e/x_session.sh"
 build_dir=$1
 language=$2
 program=$3
 recorder=$4
+layout=$5
+dpi=${6:-96}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
-start_x_server 1280x1024x24
+# A screen on which the window fits at the scale.
+if [ "$dpi" -gt 144 ]; then screen=(1920 1200); else screen=(1280 1024); fi
+start_x_server "${screen[0]}x${screen[1]}x24"
 source "$(dirname "$0")/wine_prefix.sh"
-use_wine_prefix "$build_dir" "session-$language" "$language"
+if [ "$dpi" = 96 ]; then
+  use_wine_prefix "$build_dir" "session-$language" "$language"
+else
+  use_wine_prefix "$build_dir" "session-$language-$dpi" "$language"
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wineserver -w
+fi
 # Only this prefix's own Wine server, whatever a failed step left running.
 trap 'wineserver -k 2>/dev/null || true; cleanup' EXIT
 program_dir="$work_dir/program"
 mkdir -p "$program_dir"
 cp "$program" "$program_dir/quillmark.exe"
 cp "$recorder" "$program_dir/record_link.exe"
+cp "$layout" "$program_dir/window_layout.exe"
 # Wine reads URL handlers from HKCR only; its own reg prints in the ANSI code page.
 windows_dir="Z:${program_dir//\//\\}"
 wine reg add 'HKCR\tencent' /v 'URL Protocol' /d '' /f >/dev/null 2>&1
@@ -33,20 +48,50 @@ app_pid=$!
 window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$' | head -n 1)
 [ -n "$window_id" ] || fail "the window did not appear"
 sleep 1
-click() { xdotool mousemove --window "$window_id" "$1" "$2" click 1; sleep "${3:-0.15}"; }
+# A length of the description at the scale, rounded as the program rounds it.
+s() { echo $((($1 * dpi + 48) / 96)); }
+click() { xdotool mousemove --window "$window_id" "$(s "$1")" "$(s "$2")" click 1; sleep "${3:-0.15}"; }
 clipboard() { timeout 5 xclip -o -selection clipboard; }
 shot="wine_${language%%.*}"
+[ "$dpi" = 96 ] || shot+="_${dpi}dpi"
 
-# 1. Without a window manager Wine draws no frame: the X window is the client area.
+# 1. Without a window manager Wine draws no frame: the X window is the client
+# area, centred on the screen; its controls and captions as the helper finds them.
 geometry=$(xwininfo -id "$window_id")
 read -r left top width height < <(awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
   /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}' <<<"$geometry")
-[ "$width $height" = "680 536" ] || fail "client is ${width}x${height}"
-[ "$left" = $(((1280 - 686) / 2 + 3)) ] || fail "not centred across: $left"
-middle=$((top + 536 / 2))
-[ "${middle#-}" -ge 500 ] && [ "$middle" -le 524 ] || fail "not centred down: $top"
+[ "$width $height" = "$(s 680) $(s 536)" ] || fail "client is ${width}x${height} at $dpi dpi"
+[ $((left - (screen[0] - width) / 2)) -le 1 ] && [ $((left - (screen[0] - width) / 2)) -ge -1 ] ||
+  fail "not centred across: $left"
+# The outer window is centred: the client area lies lower by half the caption.
+below=$((top + height / 2 - screen[1] / 2))
+[ "$below" -ge 0 ] && [ "$below" -le "$(s 24)" ] || fail "not centred down: $top"
+(cd "$program_dir" && wine window_layout.exe "$dpi") >"$work_dir/layout.txt" 2>&1 ||
+  fail "layout at $dpi dpi: $(tr -d '\r' <"$work_dir/layout.txt")"
 take_screenshot "${shot}_start"
-echo "1. window titled, client 680x536, centred"
+echo "1. window titled, client ${width}x${height}, centred, inside the screen;"\
+  "$(tr -d '\r' <"$work_dir/layout.txt" | tail -n 1)"
+
+if [ "$dpi" != 96 ]; then
+  # The first emoji, 微笑, drawn from the artwork of twice the size at the
+  # scale's size: wider than the normal picture could be.
+  import -window root -crop "$(s 24)x$(s 24)+$((left + $(s 15)))+$((top + $(s 258)))" +repage \
+    "$work_dir/emoji.png"
+  drawn=$(convert "$work_dir/emoji.png" -fuzz 8% -trim -format '%w' info:)
+  [ "$drawn" -gt 24 ] || fail "the emoji is drawn $drawn px wide at $dpi dpi"
+  click 300 100
+  click 27 270
+  click 540 346 0.5
+  [ "$(clipboard)" = "[微笑]" ] || fail "an emoji clicked at its scaled place gave '$(clipboard)'"
+  click 650 150
+  xdotool key Escape
+  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after Esc"
+  app_pid=""
+  echo "2. at $dpi dpi the first emoji is drawn $drawn px wide and, clicked, puts [微笑] in"
+  echo "session under Wine ($language, $dpi dpi): passed"
+  exit 0
+fi
 
 # 2. Every emoji place, row by row: the 94 shown codes and nothing for the 26 hidden.
 declare -A codes hidden
@@ -91,7 +136,7 @@ echo "3. pasted comment and a typed Tab copied without the blank lines"
 click 600 386
 xdotool type --delay 20 "Daily"
 click 576 461 1
-new_files=$(ls "$program_dir" | grep -vE '^(quillmark|record_link)\.exe$' || true)
+new_files=$(ls "$program_dir" | grep -vE '^(quillmark|record_link|window_layout)\.exe$' || true)
 [ "$(wc -l <<<"$new_files")" = 1 ] || fail "not exactly one new file: $new_files"
 grep -qE '^[0-9]{2}\.[0-9]{2}Daily评论4-[0-9]{6}\.txt$' <<<"$new_files" || fail "name: $new_files"
 printf '第一条[微笑]\r\n第二条\r\n第三条\r\n\tx' | iconv -f UTF-8 -t GBK >"$work_dir/expected.txt"
