@@ -18,9 +18,26 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = static_cast<QKeyEvent*>(event);
   const Qt::KeyboardModifiers held =
       key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-  if (key->key() != Qt::Key_Escape || held != Qt::NoModifier) return false;
-  window_.close();
+  const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+  if (key->key() == Qt::Key_Escape && held == Qt::NoModifier) {
+    window_.close();
+    return true;
+  }
+  if (!tab || (held & ~Qt::ShiftModifier) != Qt::ControlModifier) return false;
+  MoveFocus(widget, key->key() == Qt::Key_Tab && held == Qt::ControlModifier);
   return true;
+}
+
+void WindowKeys::MoveFocus(QWidget* from, bool forward) const {
+  for (QWidget* next = from;;) {
+    next = forward ? next->nextInFocusChain() : next->previousInFocusChain();
+    if (next == from) return;
+    if (next->window() == &window_ && (next->focusPolicy() & Qt::TabFocus) != 0 &&
+        next->isVisibleTo(&window_) && next->isEnabled() && next->focusProxy() == nullptr) {
+      next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return;
+    }
+  }
 }
 
 }  // namespace quillmark

@@ -52,15 +52,15 @@ int ShowFatalError(std::string_view error) {
 }
 
 // Esc closes the window from any control; Tab moves the focus as in a dialog
-// unless the focused control claims it. Enter is left to the focused control
-// whole: no control is a default button. A press on any other control ends a
-// composition first, while the comment still has the focus: the press would
-// take the focus away before the control's click runs, and with it the
-// composition's text.
+// unless the focused control claims it, and Ctrl+Tab moves it in any case.
+// Enter is left to the focused control whole: no control is a default button.
+// A press on any other control ends a composition first, while the comment
+// still has the focus: the press would take the focus away before the
+// control's click runs, and with it the composition's text.
 int RunMessageLoop(HWND window, const CommentEditorFrame& editor) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (HandleCloseKey(message, window)) continue;
+    if (HandleCloseKey(message, window) || HandleNavigationKey(message, window)) continue;
     if (message.message == WM_LBUTTONDOWN && message.hwnd != editor.Scintilla()) {
       editor.CommitComposition();
     }

@@ -99,4 +99,9 @@ class MainWindow final : public WindowControls {
 // true when the message was that key and has been handled.
 bool HandleCloseKey(const MSG& message, HWND window);
 
+// Ctrl+Tab and Ctrl+Shift+Tab move the focus to the next or previous control
+// even out of the comment, which takes Tab itself, so that every control can
+// be reached from the keyboard. True when the message was such a key.
+bool HandleNavigationKey(const MSG& message, HWND window);
+
 }  // namespace quillmark::win32

@@ -139,7 +139,17 @@ wait_for_file "$links" || true
   fail "handler got '$(cat "$links")'"
 echo "5. the tencent: handler received the exact link"
 
-# 6. Esc closes; what is left in the editor is saved nowhere.
+# 6. Every control within reach of the keyboard: from the editor, Ctrl+Tab
+# twice reaches 复制留言, and Space copies.
+click "${clear_button[@]}"
+click "${editor[@]}"
+xdotool type --delay 15 "keys"
+xdotool key ctrl+Tab ctrl+Tab space
+sleep 0.3
+[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab, Ctrl+Tab, Space copied '$(clipboard)'"
+echo "6. from the editor Ctrl+Tab reached 复制留言, and Space copied"
+
+# 7. Esc closes; what is left in the editor is saved nowhere.
 click "${editor[@]}"
 xdotool type --delay 15 "unsaved-marker"
 xdotool key Escape
@@ -148,4 +158,4 @@ wait_for_exit
 if grep -rl "unsaved-marker" "$HOME" "$program_dir" "$XDG_RUNTIME_DIR" 2>/dev/null; then
   fail "the comment was saved"
 fi
-echo "6. Esc closed the window, exit code 0, nothing saved"
+echo "7. Esc closed the window, exit code 0, nothing saved"

@@ -61,6 +61,20 @@ TEST_F(MainWindowTest, TabVisitsTheTabStopsAndSkipsTheDisabledRadio) {
   EXPECT_EQ(visited, expected);
 }
 
+TEST_F(MainWindowTest, CtrlTabLeavesTheEditorForwardAndBack) {
+  View()->setFocus();
+  QTest::keyClick(View(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(ControlNamed("单选框1_留言表情")->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(ControlNamed("按钮1_复制文本")->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
+                  Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(View()->hasFocus());
+  EXPECT_EQ(Editor().GetTextLength(), 0) << "no tab typed into the comment";
+}
+
 TEST_F(MainWindowTest, EnterStartsALineAndPressesNoButton) {
   View()->setFocus();
   QTest::keyClicks(View(), "a");

@@ -155,7 +155,17 @@ uri="tencent://message/?uin=800012345&Site=https://www.example.com/&Menu=yes"
   fail "handler got '$(cat "$program_dir/links.txt" 2>/dev/null)'"
 echo "5. the handler got $uri"
 
-# 6. Esc in the editor ends the program with exit code 0.
+# 6. Every control within reach of the keyboard: from the editor, Ctrl+Tab
+# twice reaches 复制留言, and Space copies.
+click 613 346
+click 650 150 # right of the file browser that the reveal left open
+xdotool type --delay 20 "keys"
+xdotool key ctrl+Tab ctrl+Tab space
+sleep 0.5
+[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab, Ctrl+Tab, Space copied '$(clipboard)'"
+echo "6. from the editor Ctrl+Tab reached 复制留言, and Space copied"
+
+# 7. Esc in the editor ends the program with exit code 0.
 click 650 150
 xdotool key Escape
 for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
@@ -164,5 +174,5 @@ exit_code=0
 wait "$app_pid" || exit_code=$?
 app_pid=""
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-echo "6. Esc: exit code 0"
+echo "7. Esc: exit code 0"
 echo "session under Wine ($language): passed"
