@@ -54,7 +54,9 @@ void CaptionLabel::Paint() const {
       ::GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
   const HGDIOBJ previousFont = ::SelectObject(context, font_);
   ::SetBkMode(context, TRANSPARENT);
-  ::SetTextColor(context, RGB(0, 0, 0));
+  // The scheme's colours, so that a caption stays legible in high contrast.
+  ::SetTextColor(context,
+                 ::GetSysColor(::IsWindowEnabled(window_) != 0 ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
   const UINT format =
       wraps_ ? DT_LEFT | DT_TOP | DT_WORDBREAK : DT_LEFT | DT_VCENTER | DT_SINGLELINE;
   ::DrawTextW(context, caption.c_str(), static_cast<int>(caption.size()), &client,

@@ -6,7 +6,7 @@
 
 namespace quillmark::win32 {
 
-// A caption painted by the program in black. A wrapping label fills its
+// A caption painted by the program in the scheme's button text colour. A wrapping label fills its
 // rectangle with the window's background and breaks its caption into lines
 // from the top edge; a transparent label draws one line, centred vertically,
 // over whatever lies behind it.

@@ -183,12 +183,23 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-      // Check box, radio buttons and group box: black on the button face.
-      ::SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+      // Check box, radio buttons and group box: the scheme's button text on
+      // its button face, which a high-contrast scheme makes light on dark.
+      ::SetTextColor(
+          reinterpret_cast<HDC>(wParam),
+          ::GetSysColor(::IsWindowEnabled(reinterpret_cast<HWND>(lParam)) != 0 ? COLOR_BTNTEXT
+                                                                               : COLOR_GRAYTEXT));
       ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
       return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     case WM_ACTIVATE:
       Activated(wParam);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      // The pictures are composed over the button face: again, over the new one.
+      SetDotsPerInch(dotsPerInch_);
+      for (const auto& [control, place] : descriptionPlaces_) {
+        ::SendMessageW(control, WM_SYSCOLORCHANGE, wParam, lParam);
+      }
       return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another density: laid out for it, then placed

@@ -8,8 +8,10 @@
 # At another display scale (the prefix's LogPixels) the window, its controls,
 # captions and pictures are checked at that scale, an emoji is clicked at its
 # scaled place, and the session ends there.
+# With "high-contrast" the prefix has a scheme of white button text on a black
+# button face, and the captions must be light on dark.
 # Usage: session_under_wine.sh BUILD_DIR LANG QUILLMARK_EXE RECORD_LINK_EXE WINDOW_LAYOUT_EXE
-#        [DOTS_PER_INCH]
+#        [DOTS_PER_INCH [high-contrast]]
 source "$(dirname "$0")/../e2e/x_session.sh"
 build_dir=$1
 language=$2
@@ -17,6 +19,7 @@ program=$3
 recorder=$4
 layout=$5
 dpi=${6:-96}
+scheme=${7:-standard}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 # A screen on which the window fits at the scale.
@@ -26,8 +29,15 @@ source "$(dirname "$0")/wine_prefix.sh"
 if [ "$dpi" = 96 ]; then
   use_wine_prefix "$build_dir" "session-$language" "$language"
 else
-  use_wine_prefix "$build_dir" "session-$language-$dpi" "$language"
+  use_wine_prefix "$build_dir" "session-$language-$dpi-$scheme" "$language"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  if [ "$scheme" = high-contrast ]; then
+    for colour in 'ButtonFace 0 0 0' 'ButtonText 255 255 255' 'Window 0 0 0' \
+      'WindowText 255 255 255' 'GrayText 63 241 0'; do
+      read -r name value <<<"$colour"
+      wine reg add 'HKCU\Control Panel\Colors' /v "$name" /d "$value" /f >/dev/null 2>&1
+    done
+  fi
   wineserver -w
 fi
 # Only this prefix's own Wine server, whatever a failed step left running.
@@ -54,6 +64,7 @@ click() { xdotool mousemove --window "$window_id" "$(s "$1")" "$(s "$2")" click 
 clipboard() { timeout 5 xclip -o -selection clipboard; }
 shot="wine_${language%%.*}"
 [ "$dpi" = 96 ] || shot+="_${dpi}dpi"
+[ "$scheme" = standard ] || shot+="_$scheme"
 
 # 1. Without a window manager Wine draws no frame: the X window is the client
 # area, centred on the screen; its controls and captions as the helper finds them.
@@ -79,6 +90,16 @@ if [ "$dpi" != 96 ]; then
     "$work_dir/emoji.png"
   drawn=$(convert "$work_dir/emoji.png" -fuzz 8% -trim -format '%w' info:)
   [ "$drawn" -gt 24 ] || fail "the emoji is drawn $drawn px wide at $dpi dpi"
+  if [ "$scheme" = high-contrast ]; then
+    # The box of "公众号：": dark on the whole, with light strokes.
+    import -window root -crop "$(s 40)x$(s 24)+$((left + $(s 504)))+$((top + $(s 374)))" +repage \
+      "$work_dir/caption.png"
+    read -r mean brightest <<<"$(convert "$work_dir/caption.png" -colorspace Gray \
+      -format '%[fx:int(100*mean)] %[fx:int(100*maxima)]' info:)"
+    [ "$mean" -lt 40 ] && [ "$brightest" -gt 80 ] ||
+      fail "high contrast: the caption's box is ${mean}% bright on the whole, ${brightest}% at most"
+    echo "   high contrast: the caption's box is ${mean}% bright on the whole, ${brightest}% at most"
+  fi
   click 300 100
   click 27 270
   click 540 346 0.5
