@@ -7,6 +7,7 @@
 
 #include <span>
 
+#include "emoji/picture_density.h"
 #include "emoji/png_picture.h"
 
 namespace quillmark {
@@ -19,12 +20,30 @@ PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent) {
 void PictureButton::SetPicture(const QPixmap& picture, const QPixmap& doubleDensity) {
   picture_ = picture;
   doubleDensity_ = doubleDensity;
+  resized_ = {};
+  resizedRatio_ = 0;
   update();
 }
 
+// The picture for the screen's ratio: the normal one at 1, the double one at
+// 2, and in between the double one resized once for that ratio.
+const QPixmap& PictureButton::PictureForScreen() {
+  const double ratio = devicePixelRatioF();
+  const PictureChoice choice = ChoosePicture(ratio);
+  if (!choice.doubleArtwork || doubleDensity_.isNull()) return picture_;
+  if (!choice.resized) return doubleDensity_;
+  if (resizedRatio_ != ratio) {
+    const QSizeF size = doubleDensity_.deviceIndependentSize() * ratio;
+    resized_ =
+        doubleDensity_.scaled(size.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    resized_.setDevicePixelRatio(ratio);
+    resizedRatio_ = ratio;
+  }
+  return resized_;
+}
+
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
-  const bool dense = devicePixelRatioF() >= 2 && !doubleDensity_.isNull();
-  const QPixmap& picture = dense ? doubleDensity_ : picture_;
+  const QPixmap& picture = PictureForScreen();
   if (picture.isNull()) return;
   QPainter painter(this);
   painter.setClipRect(rect());

@@ -16,8 +16,9 @@ class PictureButton : public QAbstractButton {
  public:
   explicit PictureButton(QWidget* parent = nullptr);
 
-  // The picture, and the same at twice the size for screens of twice the
-  // density, where it is drawn instead; its device pixel ratio is 2.
+  // The picture, and the same at twice the size for screens of a higher
+  // density, where it is drawn instead, resized for ratios other than 2; its
+  // device pixel ratio is 2.
   void SetPicture(const QPixmap& picture, const QPixmap& doubleDensity = {});
   [[nodiscard]] const QPixmap& Picture() const { return picture_; }
   [[nodiscard]] const QPixmap& DoubleDensityPicture() const { return doubleDensity_; }
@@ -32,8 +33,12 @@ class PictureButton : public QAbstractButton {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  const QPixmap& PictureForScreen();
+
   QPixmap picture_;
   QPixmap doubleDensity_;
+  QPixmap resized_;
+  double resizedRatio_ = 0;
   bool pressed_ = false;
 };
 

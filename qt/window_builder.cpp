@@ -12,6 +12,7 @@
 #include <map>
 
 #include "emoji/catalogue.h"
+#include "emoji/picture_density.h"
 #include "qt/comment_editor_view.h"
 #include "qt/picture_button.h"
 
@@ -53,10 +54,10 @@ QWidget* MakeLabel(const ElementRecord& record, QWidget* parent, bool wraps) {
 QWidget* MakePictureButton(const ElementRecord& record, QWidget* parent, const QColor& background) {
   auto* button = new PictureButton(parent);
   const QString path = QStringLiteral(":/") + QString::fromStdString(record.properties.picture);
-  // The 2x pictures only where a screen is that dense: decoding them costs
-  // start-up time and memory that a 1x desktop never gets back.
+  // The 2x pictures only where a screen is denser than 1x: decoding them
+  // costs start-up time and memory that a 1x desktop never gets back.
   QPixmap doubleDensity;
-  if (qApp->devicePixelRatio() >= 2) {
+  if (ChoosePicture(qApp->devicePixelRatio()).doubleArtwork) {
     doubleDensity = LoadButtonPicture(DoubleDensityPath(path), background);
     doubleDensity.setDevicePixelRatio(2);
   }
@@ -96,6 +97,9 @@ QWidget* MakeControl(const ElementRecord& record, QWidget* parent, const QColor&
 
 void ApplyCommonProperties(QWidget* control, const ElementRecord& record) {
   control->setObjectName(QString::fromStdString(record.name));
+  if (!record.properties.accessibleName.empty()) {
+    control->setAccessibleName(QString::fromStdString(record.properties.accessibleName));
+  }
   control->setGeometry(record.left, record.top, record.width, record.height);
   control->setEnabled(!record.disabled);
   if (record.kind != ElementKind::CodeEditBox) {

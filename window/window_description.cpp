@@ -68,8 +68,10 @@ std::vector<ElementRecord> SidePanelAndEditor() {
       ->events = {On(EventKind::Click, Operation::ClearComment)};
   add(Control(9, TransparentLabel, names::kAccountNameCaption, kSidePanelId, 8, 151, 40, 24),
       "公众号：", false);
-  add(Control(10, EditBox, names::kAccountNameBox, kSidePanelId, 56, 151, 96, 24), "", true)
-      ->events = {On(EventKind::LeftButtonPress, Operation::ClearAccountName)};
+  ElementRecord* accountName =
+      add(Control(10, EditBox, names::kAccountNameBox, kSidePanelId, 56, 151, 96, 24), "", true);
+  accountName->events = {On(EventKind::LeftButtonPress, Operation::ClearAccountName)};
+  accountName->properties.accessibleName = "公众号";
   add(Control(11, CheckBox, names::kOpenFolderCheckBox, kSidePanelId, 8, 186, 126, 16),
       "打开TXT文档目录", true)
       ->properties.checked = true;
@@ -80,6 +82,7 @@ std::vector<ElementRecord> SidePanelAndEditor() {
       add(Control(13, PictureButton, names::kCustomerServiceButton, kSidePanelId, 40, 271, 77, 22),
           "", false);
   customerService->properties.picture = "resources/customer_service.png";
+  customerService->properties.accessibleName = "QQ交谈";
   customerService->events = {On(EventKind::Click, Operation::ContactCustomerService)};
   return records;
 }

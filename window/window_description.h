@@ -45,6 +45,9 @@ struct KindProperties {
   bool checked = false;  // radio buttons and check boxes
   std::string picture;   // a picture button's normal picture, as its path under the source tree
   int emojiNumber = 0;   // the catalogue entry of an emoji button
+  // What a screen reader calls a control whose caption does not say it: a
+  // picture, or a box named by the label beside it. UTF-8.
+  std::string accessibleName;
 };
 
 struct ElementRecord {

@@ -78,7 +78,7 @@ TEST_F(EmojiPaletteTest, ButtonsCarryTheirPicturesAndNames) {
     const auto* button = qobject_cast<PictureButton*>(Button(emoji.number));
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Picture().size(), QSize(24, 24)) << emoji.number;
-    if (qApp->devicePixelRatio() >= 2) {
+    if (qApp->devicePixelRatio() > 1) {
       EXPECT_EQ(button->DoubleDensityPicture().size(), QSize(48, 48)) << emoji.number;
       EXPECT_EQ(button->DoubleDensityPicture().deviceIndependentSize(), QSizeF(24, 24));
     } else {
@@ -90,6 +90,9 @@ TEST_F(EmojiPaletteTest, ButtonsCarryTheirPicturesAndNames) {
     return qobject_cast<PictureButton*>(Button(number))->Picture().toImage();
   };
   EXPECT_NE(picture(16), picture(51)) << "the two [难过] buttons look different";
+  // The picture button and the box that their pictures and labels name.
+  EXPECT_EQ(ControlNamed("图形按钮_联系客服")->accessibleName(), QStringLiteral("QQ交谈"));
+  EXPECT_EQ(ControlNamed("编辑框_文件名")->accessibleName(), QStringLiteral("公众号"));
 }
 
 TEST_F(EmojiPaletteTest, DisabledRadioChangesNothing) {
@@ -156,8 +159,9 @@ TEST(PictureButtonPainting, PictureIsClippedToTheButtonInEveryState) {
   EXPECT_TRUE(button.text().isEmpty());
 }
 
-// Run at the screen's own ratio: 1 in the GUI suite, 2 in its run with
-// QT_SCALE_FACTOR=2. The picture of the ratio is drawn pixel for pixel.
+// Run at the screen's own ratio: 1 in the GUI suite, 2 and 1.5 in its runs
+// with QT_SCALE_FACTOR. The picture of the ratio is drawn pixel for pixel; in
+// between, the double picture resized, never the normal one stretched.
 TEST(PictureButtonPainting, DrawsThePictureOfTheScreensDensity) {
   QImage normal(24, 24, QImage::Format_RGB32);
   normal.fill(Qt::red);
@@ -170,11 +174,17 @@ TEST(PictureButtonPainting, DrawsThePictureOfTheScreensDensity) {
   button.resize(24, 24);
   button.SetPicture(QPixmap::fromImage(normal), doubleDensity);
   const QImage drawn = button.grab().toImage();
-  if (button.devicePixelRatioF() >= 2) {
+  if (button.devicePixelRatioF() == 2) {
     ASSERT_EQ(drawn.size(), QSize(48, 48));
     EXPECT_EQ(drawn.pixel(0, 10), qRgb(0, 255, 0)) << "one device pixel of green, not scaled";
     EXPECT_EQ(drawn.pixel(1, 10), qRgb(0, 0, 255));
     EXPECT_EQ(drawn.pixel(47, 47), qRgb(0, 0, 255));
+  } else if (button.devicePixelRatioF() > 1) {
+    const int side = static_cast<int>(24 * button.devicePixelRatioF());
+    ASSERT_EQ(drawn.size(), QSize(side, side));
+    EXPECT_EQ(drawn.pixel(side - 1, side - 1), qRgb(0, 0, 255)) << "the double picture";
+    EXPECT_GT(qGreen(drawn.pixel(0, 10)), 0) << "its green column resized, not dropped";
+    EXPECT_LT(qGreen(drawn.pixel(0, 10)), 255) << "blended as a resizing filter blends";
   } else {
     ASSERT_EQ(drawn.size(), QSize(24, 24));
     EXPECT_EQ(drawn.pixel(0, 10), qRgb(255, 0, 0));
