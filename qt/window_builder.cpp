@@ -62,10 +62,6 @@ QWidget* MakePictureButton(const ElementRecord& record, QWidget* parent, const Q
     doubleDensity.setDevicePixelRatio(2);
   }
   button->SetPicture(LoadButtonPicture(path, background), doubleDensity);
-  if (record.properties.emojiNumber != 0) {
-    button->setAccessibleName(
-        QString::fromUtf8(EmojiByNumber(record.properties.emojiNumber).label.data()));
-  }
   return button;
 }
 

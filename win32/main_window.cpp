@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "win32/picture_buttons_accessible.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -63,8 +64,8 @@ void MainWindow::AddControl(std::string name, HWND control, const RECT& place) {
 }
 
 void MainWindow::AddPictureButton(std::string name, int id, const RECT& place, std::string picture,
-                                  bool visible) {
-  pictureButtons_.Add(id, place, std::move(picture), visible);
+                                  bool visible, std::string accessibleName) {
+  pictureButtons_.Add(id, place, std::move(picture), visible, std::move(accessibleName));
   pictureButtonIds_.emplace(std::move(name), id);
 }
 
@@ -194,6 +195,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
       Activated(wParam);
       return 0;
+    case WM_GETOBJECT:
+      // The emoji that the window draws itself, for screen readers.
+      if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        return AnswerAccessibilityRequest(window_, pictureButtons_, wParam);
+      }
+      return ::DefWindowProcW(window_, message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
       // The pictures are composed over the button face: again, over the new one.
       SetDotsPerInch(dotsPerInch_);

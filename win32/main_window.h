@@ -35,7 +35,7 @@ class MainWindow final : public WindowControls {
   // A picture button drawn by the window itself, with the picture built in
   // under that path.
   void AddPictureButton(std::string name, int id, const RECT& place, std::string picture,
-                        bool visible);
+                        bool visible, std::string accessibleName);
   // The control's own window; null for a picture button the window draws.
   [[nodiscard]] HWND Control(std::string_view name) const;
   void Keep(std::unique_ptr<PictureButton> button) {

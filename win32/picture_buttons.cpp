@@ -37,8 +37,10 @@ POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam
 
 }  // namespace
 
-void PictureButtonGroup::Add(int id, const RECT& place, std::string picture, bool visible) {
-  Button& button = buttons_.emplace_back(Button{id, place, std::move(picture), visible, {}, {}});
+void PictureButtonGroup::Add(int id, const RECT& place, std::string picture, bool visible,
+                             std::string accessibleName) {
+  Button& button = buttons_.emplace_back(
+      Button{id, place, std::move(picture), visible, std::move(accessibleName), {}, {}});
   button.place = ScaledRect(place, dotsPerInch_);
   button.picture = LoadPictureResource(button.path, ::GetSysColor(COLOR_BTNFACE), dotsPerInch_);
 }

@@ -26,8 +26,9 @@ class PictureButtonGroup {
 
   void Attach(HWND host) { host_ = host; }
   // A button at its place in the window description, showing the picture
-  // built in under that path.
-  void Add(int id, const RECT& place, std::string picture, bool visible);
+  // built in under that path, named for screen readers.
+  void Add(int id, const RECT& place, std::string picture, bool visible,
+           std::string accessibleName = {});
   // False when the group holds no button with that id.
   bool SetVisible(int id, bool visible);
   // The places and pictures for a screen of that many dots per inch, the
@@ -38,16 +39,21 @@ class PictureButtonGroup {
   // mouse button. True when the message was handled here.
   bool HandleMessage(UINT message, LPARAM lParam);
 
- private:
   struct Button {
     int id;
     RECT descriptionPlace;
     std::string path;
     bool visible;
+    std::string accessibleName;  // UTF-8
     RECT place;
     std::optional<Bitmap> picture;
   };
+  // The buttons in the order added, for screen readers.
+  [[nodiscard]] const std::vector<Button>& Buttons() const { return buttons_; }
+  // Clicks the button with the id, as the mouse would.
+  void Click(int id) const { clicked_(id); }
 
+ private:
   void Paint() const;
   void Press(POINT point);
   void Release(POINT point);

@@ -120,7 +120,8 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     if (parent == built.end()) return nullptr;
     if (record.kind == ElementKind::PictureButton && record.parent == description.front().id) {
       window->AddPictureButton(record.name, static_cast<int>(record.id), PlaceOf(record),
-                               record.properties.picture, record.visible);
+                               record.properties.picture, record.visible,
+                               record.properties.accessibleName);
       continue;
     }
     HWND control = MakeControl(*window, record, parent->second, description[i - 1].kind);

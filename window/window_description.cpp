@@ -94,6 +94,9 @@ ElementRecord EmojiButtonRecord(const Emoji& emoji) {
               EmojiButtonName(emoji), kMainWindowId, place.left, place.top, kEmojiSize, kEmojiSize);
   record.properties.picture = "emoji/pictures/" + std::to_string(emoji.number) + ".png";
   record.properties.emojiNumber = emoji.number;
+  // Named by the code it inserts; built by appending, which GCC 12 does not
+  // misread as an overlapping copy.
+  record.properties.accessibleName.append("[").append(emoji.label).append("]");
   record.events = {On(EventKind::Click, Operation::InsertEmoji)};
   return record;
 }

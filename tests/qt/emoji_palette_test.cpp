@@ -84,7 +84,8 @@ TEST_F(EmojiPaletteTest, ButtonsCarryTheirPicturesAndNames) {
     } else {
       EXPECT_TRUE(button->DoubleDensityPicture().isNull()) << "not decoded for a 1x screen";
     }
-    EXPECT_EQ(button->accessibleName().toStdString(), emoji.label);
+    EXPECT_EQ(button->accessibleName().toStdString(), "[" + std::string(emoji.label) + "]")
+        << "named by the code it inserts";
   }
   const auto picture = [this](int number) {
     return qobject_cast<PictureButton*>(Button(number))->Picture().toImage();
