@@ -11,6 +11,7 @@
 #include "emoji/picture_density.h"
 #include "win32/dots_per_inch.h"
 #include "win32/handles.h"
+#include "win32/picture_buttons_accessible.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -126,18 +127,21 @@ const PictureButtonGroup::Button* PictureButtonGroup::ButtonAt(POINT point) cons
   return nullptr;
 }
 
-PictureButton::PictureButton(HWND parent, int id, const RECT& place, std::string picture)
+PictureButton::PictureButton(HWND parent, int id, const RECT& place, std::string picture,
+                             std::string accessibleName)
     : group_([this](int clicked) {
         ::SendMessageW(::GetParent(window_), WM_COMMAND, MAKEWPARAM(clicked, BN_CLICKED),
                        reinterpret_cast<LPARAM>(window_));
       }) {
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
-  group_.Add(id, RECT{0, 0, width, height}, std::move(picture), true);
+  // The window's text is its name for screen readers; the button is drawn.
+  const std::wstring name = Widen(accessibleName);
+  group_.Add(id, RECT{0, 0, width, height}, std::move(picture), true, std::move(accessibleName));
   RegisterOwnerClass<PictureButton>(kClassName, 0, COLOR_BTNFACE);
-  ::CreateWindowExW(0, kClassName, L"", WS_CHILD, place.left, place.top, width, height, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
-                    this);
+  ::CreateWindowExW(0, kClassName, name.c_str(), WS_CHILD, place.left, place.top, width, height,
+                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                    ::GetModuleHandleW(nullptr), this);
 }
 
 void PictureButton::AttachWindow(HWND window) {
@@ -147,6 +151,9 @@ void PictureButton::AttachWindow(HWND window) {
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (group_.HandleMessage(message, lParam)) return 0;
+  if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+    return AnswerAccessibilityRequest(window_, group_, wParam);
+  }
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 

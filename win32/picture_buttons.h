@@ -70,7 +70,8 @@ class PictureButtonGroup {
 // draw buttons itself; it reports its click to the parent as BN_CLICKED.
 class PictureButton {
  public:
-  PictureButton(HWND parent, int id, const RECT& place, std::string picture);
+  PictureButton(HWND parent, int id, const RECT& place, std::string picture,
+                std::string accessibleName);
   PictureButton(const PictureButton&) = delete;
   PictureButton& operator=(const PictureButton&) = delete;
   ~PictureButton() = default;

@@ -87,7 +87,8 @@ HWND MakeControl(MainWindow& window, const ElementRecord& record, HWND parent,
     }
     case ElementKind::PictureButton: {
       auto button = std::make_unique<PictureButton>(parent, static_cast<int>(record.id), place,
-                                                    record.properties.picture);
+                                                    record.properties.picture,
+                                                    record.properties.accessibleName);
       HWND control = button->Window();
       window.Keep(std::move(button));
       return control;

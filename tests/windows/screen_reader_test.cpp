@@ -1,7 +1,8 @@
 // What a screen reader finds in the Windows edition's main window, through
 // MSAA as a client reads it: the 94 shown emoji by their codes in catalogue
 // order, the 26 message-only ones invisible, and a default action that puts
-// the code into the comment as a click does. Run in the process that makes the
+// the code into the comment as a click does; the customer-service picture
+// named QQ交谈. Run in the process that makes the
 // window: Wine 8 answers E_NOINTERFACE to a client in another process.
 #include <windows.h>
 
@@ -95,6 +96,17 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   CommentEditor& editor = *window->EditorFrame()->Editor();
   EXPECT_EQ(editor.GetText(editor.GetTextLength()), "[微笑]");
   client->Release();
+
+  // The customer-service picture, a window of its own, is a push button too.
+  IAccessible* service = nullptr;
+  ASSERT_EQ(::AccessibleObjectFromWindow(window->Control("图形按钮_联系客服"),
+                                         static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&service)),
+            S_OK);
+  const std::vector<Child> buttons = PushButtonChildren(service);
+  ASSERT_EQ(buttons.size(), 1u);
+  EXPECT_EQ(buttons.front().name, "QQ交谈");
+  service->Release();
 }
 
 }  // namespace
