@@ -54,13 +54,41 @@ window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$
 [ -n "$window_id" ] || fail "the window did not appear"
 sleep 1
 click() { xdotool mousemove --window "$window_id" "$1" "$2" click 1; sleep 0.4; }
-clipboard() { timeout 5 xclip -o -selection clipboard >"$work_dir/clip" 2>/dev/null || true; cat "$work_dir/clip"; }
-editor_text() { click 300 100; xdotool key ctrl+a ctrl+c; sleep 0.4; clipboard; }
-type_pinyin() { xdotool type --delay 80 "$1"; sleep 0.5; }
+# What an action puts on the clipboard: the X clipboard holds a stand-in
+# first and is read until the program has replaced it, for up to 5 s; a
+# stand-in never replaced reads as nothing.
+stand_in="(nothing copied)"
+copied_by() {
+  printf '%s' "$stand_in" | xclip -i -selection clipboard >/dev/null 2>&1
+  "$@"
+  local text=$stand_in
+  for _ in $(seq 50); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$text" != "$stand_in" ] && break
+    sleep 0.1
+  done
+  [ "$text" = "$stand_in" ] || printf '%s' "$text"
+}
+select_and_copy() { click 300 100; xdotool key ctrl+a ctrl+c; }
+# A comment read back empty is read once more: under load the first copy can
+# be taken before Scintilla has the focus.
+editor_text() {
+  local text
+  text=$(copied_by select_and_copy)
+  [ -n "$text" ] || text=$(copied_by select_and_copy)
+  printf '%s' "$text"
+}
+type_pinyin() { xdotool type --delay 80 "$1"; sleep 0.8; }
 fresh_comment() { click 613 346; click 300 100; }
 click 300 100
+# Pinyin on as a user switches it on; the first Ctrl+Space can reach Wine
+# before its input context exists, so fcitx5 is then asked directly.
 xdotool key ctrl+space
-sleep 0.4
+for _ in $(seq 50); do
+  [ "$(fcitx5-remote)" = 2 ] && break
+  fcitx5-remote -o
+  sleep 0.1
+done
 [ "$(fcitx5-remote)" = 2 ] || fail "pinyin is not on"
 
 # Each step: what it does, then what the editor, the clipboard or the export
@@ -88,8 +116,7 @@ step_emoji() {
 step_copy() {
   fresh_comment
   type_pinyin nihao
-  click 540 346
-  got="$(clipboard)|$(editor_text)"
+  got="$(copied_by click 540 346)|$(editor_text)"
   case $style in
   on-the-spot) expected="ni hao|ni hao" ;;
   root)
@@ -114,7 +141,7 @@ step_account_name() {
 }
 step_escape() {
   fresh_comment
-  printf '留下' | xclip -i -selection clipboard
+  printf '留下' | xclip -i -selection clipboard >/dev/null 2>&1
   xdotool key ctrl+v
   type_pinyin nihao
   xdotool key Escape
