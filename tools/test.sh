@@ -24,7 +24,7 @@ echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
 build-sanitize/tests/core/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
 
-bash tools/fuzz.sh 20
+bash tools/fuzz.sh 12
 
 # The Windows edition's core and suite, cross-built and run under Wine.
 bash tools/build_windows.sh
