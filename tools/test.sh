@@ -2,7 +2,7 @@
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
 # suite: the Windows edition's core suite under Wine, the unit and GUI suites
 # built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, each libFuzzer target for 20 seconds, then
+# UndefinedBehaviorSanitizer, each libFuzzer target for 12 seconds, then
 # everything through CTest: unit and GUI tests
 # headless (offscreen Qt), desktop-service and end-to-end tests under Xvfb.
 set -euo pipefail
