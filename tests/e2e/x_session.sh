@@ -72,13 +72,14 @@ start_quillmark() {
   [ -n "$window_id" ] || fail "the window did not appear"
 }
 
-# Waits for the program to end; its exit code is left in exit_code.
+# Waits up to the seconds given (5 unless told; Wine takes longer) for the
+# program to end; its exit code is left in exit_code.
 wait_for_exit() {
-  for _ in $(seq 100); do
+  for _ in $(seq $((${1:-5} * 20))); do
     if ! kill -0 "$app_pid" 2>/dev/null; then break; fi
     sleep 0.05
   done
-  if kill -0 "$app_pid" 2>/dev/null; then fail "the program is still running"; fi
+  if kill -0 "$app_pid" 2>/dev/null; then fail "the program is still running after ${1:-5} s"; fi
   exit_code=0
   wait "$app_pid" || exit_code=$?
   app_pid=""

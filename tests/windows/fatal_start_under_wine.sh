@@ -27,10 +27,7 @@ for failure in unreadable uncreatable; do
     fail "$failure: a main window appeared"
   fi
   xdotool key --window "$box" Return
-  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  exit_code=0
-  wait "$app_pid" || exit_code=$?
-  app_pid=""
+  wait_for_exit 10
   [ "$exit_code" = 255 ] || fail "$failure: exit code $exit_code"
   echo "fatal start ($failure): the box until dismissed, then exit code -1"
 done

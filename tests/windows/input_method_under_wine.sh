@@ -160,10 +160,6 @@ done
 # With nothing being composed, Esc closes the window.
 click 300 100
 xdotool key Escape
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after Esc"
-exit_code=0
-wait "$app_pid" || exit_code=$?
-app_pid=""
+wait_for_exit 10
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
 echo "$style: a second Esc, with nothing composed, ends the program with exit code 0"

@@ -106,9 +106,8 @@ if [ "$dpi" != 96 ]; then
   [ "$(clipboard)" = "[微笑]" ] || fail "an emoji clicked at its scaled place gave '$(clipboard)'"
   click 650 150
   xdotool key Escape
-  for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after Esc"
-  app_pid=""
+  wait_for_exit 10
+  [ "$exit_code" = 0 ] || fail "exit code $exit_code"
   echo "2. at $dpi dpi the first emoji is drawn $drawn px wide and, clicked, puts [微笑] in"
   echo "session under Wine ($language, $dpi dpi): passed"
   exit 0
@@ -189,11 +188,7 @@ echo "6. from the editor Ctrl+Tab reached 复制留言, and Space copied"
 # 7. Esc in the editor ends the program with exit code 0.
 click 650 150
 xdotool key Escape
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app_pid" 2>/dev/null && fail "still running 10 s after Esc"
-exit_code=0
-wait "$app_pid" || exit_code=$?
-app_pid=""
+wait_for_exit 10
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
 echo "7. Esc: exit code 0"
 echo "session under Wine ($language): passed"

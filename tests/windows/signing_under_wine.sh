@@ -51,10 +51,7 @@ window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$
 xdotool mousemove --window "$window_id" 300 100 click 1
 sleep 0.3
 xdotool key Escape
-for _ in $(seq 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-exit_code=0
-wait "$app_pid" || exit_code=$?
-app_pid=""
+wait_for_exit 10
 [ "$exit_code" = 0 ] || fail "the signed program ended with $exit_code"
 wine 'C:\Signed\uninstall.exe' /S
 wineserver -w
