@@ -10,6 +10,7 @@ packages=(
   libicu-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool xclip x11-utils imagemagick dbus dbus-x11 xdg-utils python3
+  at-spi2-core python3-pyatspi
   fonts-noto-cjk
   fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 ibus ibus-libpinyin
   dpkg-dev lintian desktop-file-utils appstream

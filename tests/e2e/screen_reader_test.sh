@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# What a screen reader finds in the real program through AT-SPI, as Orca reads
+# it: the 94 shown emoji as push buttons named by their codes in catalogue
+# order, the customer-service picture named QQ交谈 and the account box 公众号.
+# Usage: screen_reader_test.sh QUILLMARK SHOWN_EMOJI_CODES
+source "$(dirname "$0")/x_session.sh"
+binary=$1
+codes=$2
+
+start_x_server 1280x1024x24
+# The accessibility bus, on this session's own bus; Qt reaches it as it does
+# where a screen reader runs.
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+launcher_pid=$!
+trap 'kill "$launcher_pid" 2>/dev/null || true; cleanup' EXIT
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+start_quillmark "$binary"
+timeout 60 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" Quillmark >"$work_dir/tree.txt" ||
+  fail "no accessible tree: $(cat "$work_dir/tree.txt")"
+
+"$codes" >"$work_dir/expected.txt"
+grep -P '^push button\t\[' "$work_dir/tree.txt" | cut -f 2 >"$work_dir/found.txt"
+diff "$work_dir/expected.txt" "$work_dir/found.txt" >"$work_dir/diff.txt" ||
+  fail "emoji as a screen reader finds them, against the catalogue: $(head -n 20 "$work_dir/diff.txt")"
+grep -qP '^push button\tQQ交谈$' "$work_dir/tree.txt" || fail "no push button QQ交谈"
+grep -qP '^text\t公众号$' "$work_dir/tree.txt" ||
+  fail "no text named 公众号: $(grep -P '^text' "$work_dir/tree.txt")"
+echo "screen reader (AT-SPI): $(wc -l <"$work_dir/found.txt") emoji by their codes in catalogue" \
+  "order, QQ交谈 and 公众号: passed"
