@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "win32/accessible_name.h"
 #include "win32/wide_text.h"
 #include "window/start_up.h"
 
@@ -66,9 +67,14 @@ HWND MakeControl(MainWindow& window, const ElementRecord& record, HWND parent,
     case ElementKind::RadioButton:
       return MakeCheckable(record, parent, BS_AUTORADIOBUTTON | BS_LEFT,
                            previousKind == ElementKind::RadioButton);
-    case ElementKind::EditBox:
-      return MakeStandardControl(record, parent, WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_GROUP,
-                                 WS_EX_CLIENTEDGE);
+    case ElementKind::EditBox: {
+      HWND control = MakeStandardControl(record, parent, WC_EDITW,
+                                         ES_LEFT | ES_AUTOHSCROLL | WS_GROUP, WS_EX_CLIENTEDGE);
+      if (control != nullptr && !record.properties.accessibleName.empty()) {
+        SetAccessibleName(control, Widen(record.properties.accessibleName));
+      }
+      return control;
+    }
     case ElementKind::Label:
     case ElementKind::TransparentLabel: {
       auto label = std::make_unique<CaptionLabel>(parent, static_cast<int>(record.id), place,

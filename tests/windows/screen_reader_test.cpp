@@ -2,7 +2,7 @@
 // MSAA as a client reads it: the 94 shown emoji by their codes in catalogue
 // order, the 26 message-only ones invisible, and a default action that puts
 // the code into the comment as a click does; the customer-service picture
-// named QQ交谈. Run in the process that makes the
+// named QQ交谈, the account box 公众号. Run in the process that makes the
 // window: Wine 8 answers E_NOINTERFACE to a client in another process.
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_names.h"
 #include "emoji/catalogue.h"
 #include "win32/main_window.h"
 #include "win32/wide_text.h"
@@ -107,6 +108,24 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   ASSERT_EQ(buttons.size(), 1u);
   EXPECT_EQ(buttons.front().name, "QQ交谈");
   service->Release();
+
+  // The account box by what it holds, without the label's colon.
+  IAccessible* account = nullptr;
+  ASSERT_EQ(::AccessibleObjectFromWindow(window->Control(control_names::kAccountNameBox),
+                                         static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&account)),
+            S_OK);
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR accountName = nullptr;
+  VARIANT role{};
+  EXPECT_EQ(account->get_accName(self, &accountName), S_OK);
+  EXPECT_EQ(account->get_accRole(self, &role), S_OK);
+  EXPECT_EQ(win32::Narrow(std::wstring_view(accountName, ::SysStringLen(accountName))), "公众号");
+  EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT) << "still the system's edit box in all else";
+  ::SysFreeString(accountName);
+  account->Release();
 }
 
 }  // namespace
