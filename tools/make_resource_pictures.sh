@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program icon and the customer-service button picture into resources/,
 # each also at twice the size for screens of twice the density (@2x), and the
-# icon at the sizes of the desktop's icon theme (icons/48x48, icons/256x256).
+# icon at the sizes of the desktop's icon theme (icons/48x48, icons/256x256)
+# and at those of Windows (quillmark.ico).
 # Run by hand when the artwork changes; needs ImageMagick and fonts-noto-cjk.
 set -euo pipefail
 cd "$(dirname "$0")/../resources"
@@ -26,6 +27,17 @@ icon 64 quillmark@2x.png
 mkdir -p icons/48x48 icons/256x256
 icon 48 icons/48x48/quillmark.png
 icon 256 icons/256x256/quillmark.png
+# The Windows icon holds every size that Windows asks for at the display
+# scales from 100 to 200 %, so that none is scaled from another.
+sizes=(16 20 24 32 40 48 64 256)
+ico_work=$(mktemp -d)
+trap 'rm -rf "$ico_work"' EXIT
+ico_pictures=()
+for size in "${sizes[@]}"; do
+  icon "$size" "$ico_work/$size.png"
+  ico_pictures+=("$ico_work/$size.png")
+done
+"$convert" "${ico_pictures[@]}" quillmark.ico
 
 # Customer-service button: a chat-bubble mark and "QQ交谈", 77 x 22, 8-bit RGB.
 service() {

@@ -37,7 +37,7 @@ MainWindow::MainWindow(std::string_view title, int clientWidth, int clientHeight
   ::CreateWindowExW(kExtendedStyle, kClassName, Widen(title).c_str(), kStyle, CW_USEDEFAULT,
                     CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr,
                     nullptr, ::GetModuleHandleW(nullptr), this);
-  if (window_ != nullptr) SetIcons();
+  if (window_ != nullptr) SetIcons(DotsPerInchOf(window_));
 }
 
 MainWindow::~MainWindow() {
@@ -45,12 +45,15 @@ MainWindow::~MainWindow() {
   if (::IsWindow(window_)) ::DestroyWindow(window_);
 }
 
-void MainWindow::SetIcons() {
+// At the sizes of the window's density, which the icon holds as drawn, so that
+// none is scaled from another.
+void MainWindow::SetIcons(int dotsPerInch) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  const auto load = [instance](int metricX, int metricY) {
+  const auto load = [instance, dotsPerInch](int metricX, int metricY) {
+    const auto dpi = static_cast<UINT>(dotsPerInch);
     return UniqueIcon(static_cast<HICON>(
-        ::LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, ::GetSystemMetrics(metricX),
-                     ::GetSystemMetrics(metricY), LR_DEFAULTCOLOR)));
+        ::LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, ::GetSystemMetricsForDpi(metricX, dpi),
+                     ::GetSystemMetricsForDpi(metricY, dpi), LR_DEFAULTCOLOR)));
   };
   largeIcon_ = load(SM_CXICON, SM_CYICON);
   smallIcon_ = load(SM_CXSMICON, SM_CYSMICON);
@@ -97,6 +100,7 @@ void MainWindow::SetDotsPerInch(int dotsPerInch) {
   ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SetControlFont(dotsPerInch);
+  SetIcons(dotsPerInch);
   for (const auto& [control, place] : descriptionPlaces_) {
     const RECT scaled = ScaledRect(place, dotsPerInch);
     ::SetWindowPos(control, nullptr, scaled.left, scaled.top, scaled.right - scaled.left,

@@ -71,7 +71,7 @@ class MainWindow final : public WindowControls {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  void SetIcons();
+  void SetIcons(int dotsPerInch);
   void Clicked(int id) const;
   void Activated(WPARAM state);
   void SetDotsPerInch(int dotsPerInch);

@@ -1,9 +1,8 @@
 // Checks the running quillmark.exe's window from outside, as laid out for a
 // screen of the density given: the client area and every control's rectangle
 // are the description's scaled, and every caption fits its control in the
-// default GUI font at that density. Prints what it checked; exit code 1 on the
-// first mismatch. For session_under_wine.sh.
-// Usage: window_layout.exe DOTS_PER_INCH
+// default GUI font at that density; the program's icon has every size. Prints what it checked; exit
+// code 1 on the first mismatch. For session_under_wine.sh. Usage: window_layout.exe DOTS_PER_INCH
 #include <windows.h>
 
 #include <algorithm>
@@ -114,6 +113,27 @@ int CheckCaption(const ElementRecord& record, const RECT& place, int dotsPerInch
   return 0;
 }
 
+// The program's icon holds every size that Windows asks for from 100 to 200 %.
+// (The window's own icons cannot be read from another process under Wine.)
+int CheckIconSizes() {
+  const HMODULE program = ::LoadLibraryExW(L"quillmark.exe", nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  const HRSRC group = ::FindResourceW(program, L"DEFAULT_ICON", RT_GROUP_ICON);
+  const auto* directory = static_cast<const BYTE*>(::LockResource(::LoadResource(program, group)));
+  if (directory == nullptr) return Fail("quillmark.exe holds no DEFAULT_ICON");
+  // A WORD count after two reserved WORDs, then 14-byte entries whose first
+  // byte is the width, 0 for 256.
+  std::string sizes;
+  const int count = directory[4] | (directory[5] << 8);
+  for (int i = 0; i < count; ++i) {
+    const int width = directory[6 + (14 * i)];
+    sizes += std::to_string(width == 0 ? 256 : width) + " ";
+  }
+  ::FreeLibrary(program);
+  std::printf("icon sizes %s\n", sizes.c_str());
+  if (sizes != "16 20 24 32 40 48 64 256 ") return Fail("the icon's sizes are " + sizes);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -133,6 +153,8 @@ int wmain(int argc, wchar_t** argv) {
       outer.bottom > ::GetSystemMetrics(SM_CYSCREEN)) {
     return Fail("the window at " + Describe(outer) + " is not inside the screen");
   }
+
+  if (CheckIconSizes() != 0) return 1;
 
   // The stock font of this process is made for the same system density.
   const auto stock = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
