@@ -1,34 +1,44 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
-# suite: the Windows edition's core suite under Wine, the unit and GUI suites
-# built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, each libFuzzer target for 12 seconds, then
-# everything through CTest: unit and GUI tests
-# headless (offscreen Qt), desktop-service and end-to-end tests under Xvfb.
+# suite: the unit and GUI suites built with AddressSanitizer and
+# UndefinedBehaviorSanitizer, each libFuzzer target for 12 seconds, the Windows
+# edition cross-built with its suites and sessions run under Wine, then the
+# Linux edition through CTest: unit and GUI tests headless (offscreen Qt),
+# desktop-service and end-to-end tests under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Each step says when it starts, so that a slow one shows in the log.
+step() { echo "== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
+step "packages"
 bash tools/setup.sh
 jobs=$(nproc)
 
+step "build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
+step "lint"
 bash tools/lint.sh build
 bash tools/check_layers.sh build
+step "sanitized suites"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
   -DQUILLMARK_BUILD_BENCHMARKS=OFF -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-echo "Sanitized suites (AddressSanitizer, UndefinedBehaviorSanitizer):"
 build-sanitize/tests/core/core_tests --gtest_brief=1
 QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
 
+step "fuzzers"
 bash tools/fuzz.sh 12
 
 # The Windows edition's core and suite, cross-built and run under Wine.
+step "Windows build"
 bash tools/build_windows.sh
+step "Windows suites under Wine"
 (cd build-windows/build && ctest --output-on-failure -j "$jobs")
 
+step "Linux suites"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
+step "done"

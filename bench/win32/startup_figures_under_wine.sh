@@ -5,16 +5,22 @@
 # an English Windows): process start to window mapped (median of RUNS each)
 # and resident memory once idle. The prefix's Wine server is started once
 # beforehand, so that each run measures the program rather than the server.
-# Usage: bench/win32/startup_figures_under_wine.sh BUILD_DIR [RUNS]
+# At another display scale (the prefix's LogPixels) both programs are laid out
+# for it: quillmark.exe scales its window, fonts and pictures.
+# Usage: bench/win32/startup_figures_under_wine.sh BUILD_DIR [RUNS [DOTS_PER_INCH]]
 set -euo pipefail
 build_dir=$(realpath "${1:-build-windows/build}")
 runs=${2:-9}
+dpi=${3:-96}
 work_dir=$(mktemp -d)
 source "$(dirname "$0")/../window_figures.sh"
 source "$(dirname "$0")/../../tests/windows/wine_prefix.sh"
 start_private_x_server
 trap 'wineserver -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$work_dir"' EXIT
-use_wine_prefix "$build_dir" figures en_US.UTF-8
+use_wine_prefix "$build_dir" "figures-$dpi" en_US.UTF-8
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+wineserver -w
+echo "at $dpi dpi:"
 wineserver -p
 cp "$build_dir/../quillmark.exe" "$build_dir/bench/win32/bare_editor_window.exe" "$work_dir/"
 
