@@ -26,8 +26,13 @@ cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-build-sanitize/tests/core/core_tests --gtest_brief=1
-QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1
+# The two suites side by side, each on a core of its own.
+build-sanitize/tests/core/core_tests --gtest_brief=1 >build-sanitize/core_tests.log 2>&1 &
+core_suite=$!
+QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1 \
+  >build-sanitize/gui_tests.log 2>&1 || { cat build-sanitize/gui_tests.log; exit 1; }
+wait "$core_suite" || { cat build-sanitize/core_tests.log; exit 1; }
+tail -n 1 build-sanitize/core_tests.log build-sanitize/gui_tests.log
 
 step "fuzzers"
 bash tools/fuzz.sh 12
