@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What a screen reader finds in the real program through AT-SPI, as Orca reads
 # it: the 94 shown emoji as push buttons named by their codes in catalogue
-# order, the customer-service picture named QQ交谈 and the account box 公众号.
+# order, the customer-service picture named QQ交谈 and the account box 公众号;
+# activated, [微笑] puts its code into the comment as a click does.
 # Usage: screen_reader_test.sh QUILLMARK SHOWN_EMOJI_CODES
 source "$(dirname "$0")/x_session.sh"
 binary=$1
@@ -15,7 +16,8 @@ launcher_pid=$!
 trap 'kill "$launcher_pid" 2>/dev/null || true; cleanup' EXIT
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_quillmark "$binary"
-timeout 60 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" Quillmark >"$work_dir/tree.txt" ||
+timeout 60 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" Quillmark --press '[微笑]' \
+  >"$work_dir/tree.txt" ||
   fail "no accessible tree: $(cat "$work_dir/tree.txt")"
 
 "$codes" >"$work_dir/expected.txt"
@@ -25,5 +27,10 @@ diff "$work_dir/expected.txt" "$work_dir/found.txt" >"$work_dir/diff.txt" ||
 grep -qP '^push button\tQQ交谈$' "$work_dir/tree.txt" || fail "no push button QQ交谈"
 grep -qP '^text\t公众号$' "$work_dir/tree.txt" ||
   fail "no text named 公众号: $(grep -P '^text' "$work_dir/tree.txt")"
+# Copied with 复制留言, the comment holds what the action put in.
+xdotool mousemove --window "$window_id" 540 346 click 1
+sleep 0.3
+[ "$(timeout 5 xclip -o -selection clipboard)" = "[微笑]" ] ||
+  fail "activating [微笑] gave '$(timeout 5 xclip -o -selection clipboard)'"
 echo "screen reader (AT-SPI): $(wc -l <"$work_dir/found.txt") emoji by their codes in catalogue" \
-  "order, QQ交谈 and 公众号: passed"
+  "order, QQ交谈 and 公众号, [微笑] activated: passed"
