@@ -69,7 +69,18 @@ copied_by() {
   done
   [ "$text" = "$stand_in" ] || printf '%s' "$text"
 }
-select_and_copy() { click 300 100; xdotool key ctrl+a ctrl+c; }
+# A key with Ctrl held until the input method has handed the key back: XIM
+# sends a key press on a round trip through fcitx5 but not the release of
+# Ctrl, so a chord typed at xdotool's pace can reach Wine as a bare letter.
+with_ctrl() {
+  xdotool keydown ctrl
+  sleep 0.1
+  xdotool key "$1"
+  sleep 0.4
+  xdotool keyup ctrl
+  sleep 0.1
+}
+select_and_copy() { click 300 100; with_ctrl a; with_ctrl c; }
 # A comment read back empty is read once more: under load the first copy can
 # be taken before Scintilla has the focus.
 editor_text() {
@@ -142,7 +153,7 @@ step_account_name() {
 step_escape() {
   fresh_comment
   printf '留下' | xclip -i -selection clipboard >/dev/null 2>&1
-  xdotool key ctrl+v
+  with_ctrl v
   type_pinyin nihao
   xdotool key Escape
   sleep 1
