@@ -1,39 +1,21 @@
 #include "win32/accessible_name.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include <memory>
 #include <string>
+
+#include "win32/counted_accessible.h"
 
 namespace quillmark::win32 {
 namespace {
 
 // The system's object for the control, with its own name for the control
 // itself; its children, if any, keep theirs.
-class NamedAccessible final : public IAccessible {
+class NamedAccessible final : public CountedAccessible {
  public:
   NamedAccessible(IAccessible* standard, const std::wstring& name)
       : standard_(standard), name_(name) {}
-  NamedAccessible(const NamedAccessible&) = delete;
-  NamedAccessible& operator=(const NamedAccessible&) = delete;
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != __uuidof(IAccessible)) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;  // COM's own lifetime: the last reference ends it
-    return left;
-  }
 
   // IDispatch
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -123,9 +105,8 @@ class NamedAccessible final : public IAccessible {
   }
 
  private:
-  ~NamedAccessible() { standard_->Release(); }
+  ~NamedAccessible() override { standard_->Release(); }
 
-  ULONG references_ = 1;
   IAccessible* standard_;
   std::wstring name_;
 };

@@ -1,5 +1,6 @@
 #include "win32/picture_buttons_accessible.h"
 
+#include "win32/counted_accessible.h"
 #include "win32/wide_text.h"
 
 namespace quillmark::win32 {
@@ -10,29 +11,10 @@ constexpr const wchar_t* kPress = L"按";
 
 // Child ids 1 to N are the picture buttons, simple elements of this object;
 // the system's children of the client area follow, their ids moved up by N.
-class PictureButtonsAccessible final : public IAccessible {
+class PictureButtonsAccessible final : public CountedAccessible {
  public:
   PictureButtonsAccessible(HWND window, const PictureButtonGroup& buttons, IAccessible* standard)
       : window_(window), buttons_(buttons), standard_(standard) {}
-  PictureButtonsAccessible(const PictureButtonsAccessible&) = delete;
-  PictureButtonsAccessible& operator=(const PictureButtonsAccessible&) = delete;
-
-  // IUnknown
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
-    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != __uuidof(IAccessible)) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;  // COM's own lifetime: the last reference ends it
-    return left;
-  }
 
   // IDispatch: screen readers call IAccessible directly.
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -170,7 +152,7 @@ class PictureButtonsAccessible final : public IAccessible {
   }
 
  private:
-  ~PictureButtonsAccessible() { standard_->Release(); }
+  ~PictureButtonsAccessible() override { standard_->Release(); }
 
   [[nodiscard]] long ButtonCount() const { return static_cast<long>(buttons_.Buttons().size()); }
 
@@ -203,7 +185,6 @@ class PictureButtonsAccessible final : public IAccessible {
     return S_OK;
   }
 
-  ULONG references_ = 1;
   HWND window_;
   const PictureButtonGroup& buttons_;
   IAccessible* standard_;
