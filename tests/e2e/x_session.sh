@@ -88,3 +88,21 @@ wait_for_exit() {
 take_screenshot() {
   import -window root "$screenshot_dir/$1.png"
 }
+
+# What an action puts on the clipboard: the X clipboard holds a stand-in
+# first and is read until the program has replaced it, for up to 5 s; a
+# stand-in never replaced reads as nothing. The stand-in's holder writes
+# nowhere, so that it keeps no test runner's output open.
+# Usage: copied_by COMMAND [ARGS...]
+clipboard_stand_in="(nothing copied)"
+copied_by() {
+  printf '%s' "$clipboard_stand_in" | xclip -i -selection clipboard >/dev/null 2>&1
+  "$@"
+  local text=$clipboard_stand_in
+  for _ in $(seq 50); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+    [ "$text" != "$clipboard_stand_in" ] && break
+    sleep 0.1
+  done
+  [ "$text" = "$clipboard_stand_in" ] || printf '%s' "$text"
+}

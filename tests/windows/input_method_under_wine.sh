@@ -54,21 +54,6 @@ window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$
 [ -n "$window_id" ] || fail "the window did not appear"
 sleep 1
 click() { xdotool mousemove --window "$window_id" "$1" "$2" click 1; sleep 0.4; }
-# What an action puts on the clipboard: the X clipboard holds a stand-in
-# first and is read until the program has replaced it, for up to 5 s; a
-# stand-in never replaced reads as nothing.
-stand_in="(nothing copied)"
-copied_by() {
-  printf '%s' "$stand_in" | xclip -i -selection clipboard >/dev/null 2>&1
-  "$@"
-  local text=$stand_in
-  for _ in $(seq 50); do
-    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$text" != "$stand_in" ] && break
-    sleep 0.1
-  done
-  [ "$text" = "$stand_in" ] || printf '%s' "$text"
-}
 # A key with Ctrl held until the input method has handed the key back: XIM
 # sends a key press on a round trip through fcitx5 but not the release of
 # Ctrl, so a chord typed at xdotool's pace can reach Wine as a bare letter.
