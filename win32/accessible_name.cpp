@@ -11,11 +11,12 @@ namespace quillmark::win32 {
 namespace {
 
 // The system's object for the control, with its own name for the control
-// itself; its children, if any, keep theirs.
+// itself, and its own role where one is given; its children, if any, keep
+// theirs.
 class NamedAccessible final : public CountedAccessible {
  public:
-  NamedAccessible(IAccessible* standard, const std::wstring& name)
-      : standard_(standard), name_(name) {}
+  NamedAccessible(IAccessible* standard, std::wstring_view name, long role = 0)
+      : standard_(standard), name_(name), role_(role) {}
 
   // IDispatch
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -58,6 +59,11 @@ class NamedAccessible final : public CountedAccessible {
     return standard_->get_accDescription(child, text);
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (role_ != 0 && child.vt == VT_I4 && child.lVal == CHILDID_SELF) {
+      role->vt = VT_I4;
+      role->lVal = role_;
+      return S_OK;
+    }
     return standard_->get_accRole(child, role);
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
@@ -109,19 +115,27 @@ class NamedAccessible final : public CountedAccessible {
 
   IAccessible* standard_;
   std::wstring name_;
+  long role_;
 };
+
+LRESULT AnswerWithNamed(HWND window, WPARAM wParam, std::wstring_view name, long role) {
+  IAccessible* standard = nullptr;
+  if (FAILED(::CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&standard)))) {
+    return 0;
+  }
+  // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): COM counts its references
+  auto* accessible = new NamedAccessible(standard, name, role);
+  const LRESULT result = ::LresultFromObject(__uuidof(IAccessible), wParam, accessible);
+  accessible->Release();
+  return result;
+}
 
 LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                 UINT_PTR id, DWORD_PTR data) {
   const auto* name = reinterpret_cast<const std::wstring*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-    IAccessible* standard = nullptr;
-    if (SUCCEEDED(::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                              reinterpret_cast<void**>(&standard)))) {
-      // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): COM counts its references
-      auto* accessible = new NamedAccessible(standard, *name);
-      const LRESULT result = ::LresultFromObject(__uuidof(IAccessible), wParam, accessible);
-      accessible->Release();
+    if (const LRESULT result = AnswerWithNamed(control, wParam, *name, 0); result != 0) {
       return result;
     }
   }
@@ -134,6 +148,10 @@ LRESULT CALLBACK AnswerWithName(HWND control, UINT message, WPARAM wParam, LPARA
 }
 
 }  // namespace
+
+LRESULT AnswerAsStaticText(HWND window, WPARAM wParam, std::wstring_view caption) {
+  return AnswerWithNamed(window, wParam, caption, ROLE_SYSTEM_STATICTEXT);
+}
 
 void SetAccessibleName(HWND control, std::wstring_view name) {
   auto owned = std::make_unique<const std::wstring>(name);

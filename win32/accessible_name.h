@@ -13,4 +13,10 @@ namespace quillmark::win32 {
 // long as the control.
 void SetAccessibleName(HWND control, std::wstring_view name);
 
+// For WM_GETOBJECT(OBJID_CLIENT) of a window that the program paints as a
+// caption: static text named by the caption, as the system reads a Static
+// control; everything else the system's object answers. 0 where that object
+// cannot be made.
+LRESULT AnswerAsStaticText(HWND window, WPARAM wParam, std::wstring_view caption);
+
 }  // namespace quillmark::win32

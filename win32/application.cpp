@@ -13,6 +13,7 @@
 #include "win32/wide_text.h"
 #include "win32/win32_desktop.h"
 #include "win32/window_builder.h"
+#include "win32/window_keys.h"
 #include "window/start_up.h"
 
 namespace quillmark::win32 {
@@ -54,16 +55,23 @@ int ShowFatalError(std::string_view error) {
 // Esc closes the window from any control; Tab moves the focus as in a dialog
 // unless the focused control claims it, and Ctrl+Tab moves it in any case.
 // Enter is left to the focused control whole: no control is a default button.
-// A press on any other control ends a composition first, while the comment
-// still has the focus: the press would take the focus away before the
-// control's click runs, and with it the composition's text.
-int RunMessageLoop(HWND window, const CommentEditorFrame& editor) {
+// A press on another of the window's controls ends a composition first,
+// while the comment still has the focus: the press would take the focus away
+// before the control's click runs, and with it the composition's text. A
+// press on any other window of the thread never does: an input method draws
+// its candidate and status windows there, and a click on a candidate is how
+// the user picks the word.
+bool EndsComposition(const MSG& message, HWND window, const CommentEditorFrame& editor) {
+  if (message.message != WM_LBUTTONDOWN && message.message != WM_LBUTTONDBLCLK) return false;
+  if (message.hwnd != window && ::IsChild(window, message.hwnd) == 0) return false;
+  return message.hwnd != editor.Window() && ::IsChild(editor.Window(), message.hwnd) == 0;
+}
+
+int RunMessageLoop(HWND window, CommentEditorFrame& editor) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     if (HandleCloseKey(message, window) || HandleNavigationKey(message, window)) continue;
-    if (message.message == WM_LBUTTONDOWN && message.hwnd != editor.Scintilla()) {
-      editor.CommitComposition();
-    }
+    if (EndsComposition(message, window, editor)) editor.CommitComposition();
     const bool enter = (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
                        message.wParam == VK_RETURN;
     if (!enter && ::IsDialogMessageW(window, &message)) continue;

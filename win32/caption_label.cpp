@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "win32/accessible_name.h"
 #include "win32/handles.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
@@ -38,9 +39,24 @@ LRESULT CaptionLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
       return 0;
     case WM_NCHITTEST:
       return HTTRANSPARENT;  // a caption takes no clicks
+    case WM_GETOBJECT:
+      // Read as static text with its caption, not as an unknown window.
+      if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
+        if (const LRESULT result = AnswerAsStaticText(window_, wParam, Caption()); result != 0) {
+          return result;
+        }
+      }
+      return ::DefWindowProcW(window_, message, wParam, lParam);
     default:
       return ::DefWindowProcW(window_, message, wParam, lParam);
   }
+}
+
+std::wstring CaptionLabel::Caption() const {
+  std::wstring caption(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1, L'\0');
+  caption.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
+  return caption;
 }
 
 void CaptionLabel::Paint() const {
@@ -49,9 +65,7 @@ void CaptionLabel::Paint() const {
   RECT client{};
   ::GetClientRect(window_, &client);
   if (wraps_) ::FillRect(context, &client, ::GetSysColorBrush(COLOR_BTNFACE));
-  std::wstring caption(static_cast<std::size_t>(::GetWindowTextLengthW(window_)) + 1, L'\0');
-  caption.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(window_, caption.data(), static_cast<int>(caption.size()))));
+  const std::wstring caption = Caption();
   const HGDIOBJ previousFont = ::SelectObject(context, font_);
   ::SetBkMode(context, TRANSPARENT);
   // The scheme's colours, so that a caption stays legible in high contrast.

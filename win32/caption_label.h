@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace quillmark::win32 {
@@ -24,6 +25,7 @@ class CaptionLabel {
 
  private:
   void Paint() const;
+  [[nodiscard]] std::wstring Caption() const;
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;

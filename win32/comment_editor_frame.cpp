@@ -1,6 +1,6 @@
 #include "win32/comment_editor_frame.h"
 
-#include <imm.h>
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "editor/context_menu.h"
@@ -16,6 +16,14 @@ namespace {
 constexpr const wchar_t* kClassName = L"QuillmarkCommentEditor";
 constexpr std::uintptr_t kPopUpNever = 0;
 
+// Scintilla's messages as they arrive, for the composition's beginning and end.
+LRESULT CALLBACK ObserveComposition(HWND scintilla, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR composition) {
+  reinterpret_cast<CompositionEnding*>(composition)->Observe(message);
+  if (message == WM_NCDESTROY) ::RemoveWindowSubclass(scintilla, &ObserveComposition, 1);
+  return ::DefSubclassProc(scintilla, message, wParam, lParam);
+}
+
 }  // namespace
 
 ScintillaDirect DirectOf(HWND scintilla) {
@@ -26,7 +34,9 @@ ScintillaDirect DirectOf(HWND scintilla) {
       static_cast<std::intptr_t>(::SendMessageW(scintilla, sci::kGetDirectPointer, 0, 0))};
 }
 
-CommentEditorFrame::CommentEditorFrame(HWND parent, int id, const RECT& place) {
+CommentEditorFrame::CommentEditorFrame(HWND parent, int id, const RECT& place,
+                                       std::unique_ptr<InputContext> context)
+    : context_(std::move(context)) {
   RegisterOwnerClass<CommentEditorFrame>(kClassName, 0, -1);
   ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_TABSTOP | WS_CLIPCHILDREN, place.left,
                     place.top, place.right - place.left, place.bottom - place.top, parent,
@@ -42,6 +52,10 @@ void CommentEditorFrame::CreateScintilla() {
       0, L"Scintilla", L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL | WS_CLIPCHILDREN, 0, 0,
       client.right, client.bottom, window_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
   if (scintilla_ == nullptr) return;
+  composition_ = std::make_unique<CompositionEnding>(
+      scintilla_, context_ != nullptr ? std::move(context_) : ImmInputContext(scintilla_));
+  ::SetWindowSubclass(scintilla_, &ObserveComposition, 1,
+                      reinterpret_cast<DWORD_PTR>(composition_.get()));
   // Scintilla's own menu is in English; the frame shows the Chinese one.
   ::SendMessageW(scintilla_, sci::kUsePopUp, kPopUpNever, 0);
   // The composition is drawn in the comment, where the characters will stand.
@@ -99,40 +113,8 @@ void CommentEditorFrame::ShowContextMenu(LPARAM screenPoint) {
   if (chosen != 0) editor_->Scintilla().Send(chosen);
 }
 
-// A composition ends with the text the user sees, once. An input method that
-// shows the program its composition (every Windows one, and a Linux one under
-// Wine that draws inside the program) completes it into Scintilla and is then
-// told to start afresh, as Wine's link to a Linux input method would otherwise
-// go on composing the syllables just committed. One that draws its own window
-// and tells the program nothing (a Linux one under Wine in the over-the-spot or
-// root style) is left alone: the only thing that reaches it is the reset,
-// which would throw the user's syllables away.
-void CommentEditorFrame::CommitComposition() const {
-  if (CompleteComposition()) ResetInputMethod();
-}
-
-bool CommentEditorFrame::CompleteComposition() const {
-  const HIMC context = ::ImmGetContext(scintilla_);
-  if (context == nullptr) return false;
-  const bool composing = ::ImmGetCompositionStringW(context, GCS_COMPSTR, nullptr, 0) > 0;
-  if (composing) ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
-  ::ImmReleaseContext(scintilla_, context);
-  return composing;
-}
-
-// Wine hands a reset to the input context of the window that the context is
-// active for, and only the top-level window's reaches the Linux input method:
-// the focus passes through that window for the call. On Windows, with the
-// composition already complete, the cancel finds nothing left to cancel.
-void CommentEditorFrame::ResetInputMethod() const {
-  HWND focus = ::GetFocus();
-  HWND topLevel = ::GetAncestor(window_, GA_ROOT);
-  ::SetFocus(topLevel);
-  if (const HIMC context = ::ImmGetContext(topLevel)) {
-    ::ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
-    ::ImmReleaseContext(topLevel, context);
-  }
-  ::SetFocus(focus);
+void CommentEditorFrame::CommitComposition() {
+  if (composition_ != nullptr) composition_->End();
 }
 
 }  // namespace quillmark::win32

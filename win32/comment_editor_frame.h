@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 
 #include "editor/scintilla_comment_editor.h"
+#include "win32/composition_ending.h"
 
 namespace quillmark::win32 {
 
@@ -14,7 +16,9 @@ namespace quillmark::win32 {
 // leaves its caret and selection as they were.
 class CommentEditorFrame {
  public:
-  CommentEditorFrame(HWND parent, int id, const RECT& place);
+  // The input context is Scintilla's through IMM unless one is given.
+  CommentEditorFrame(HWND parent, int id, const RECT& place,
+                     std::unique_ptr<InputContext> context = nullptr);
   CommentEditorFrame(const CommentEditorFrame&) = delete;
   CommentEditorFrame& operator=(const CommentEditorFrame&) = delete;
   ~CommentEditorFrame() = default;
@@ -27,7 +31,7 @@ class CommentEditorFrame {
   void AttachWindow(HWND window) { window_ = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // Ends what the input method is composing with the text the user sees.
-  void CommitComposition() const;
+  void CommitComposition();
   // The line-number margin for a screen of that many dots per inch; Scintilla
   // sizes the comment's font in points itself.
   void SetDotsPerInch(int dotsPerInch);
@@ -35,11 +39,11 @@ class CommentEditorFrame {
  private:
   void CreateScintilla();
   void ShowContextMenu(LPARAM screenPoint);
-  [[nodiscard]] bool CompleteComposition() const;
-  void ResetInputMethod() const;
 
   HWND window_ = nullptr;
   HWND scintilla_ = nullptr;
+  std::unique_ptr<InputContext> context_;
+  std::unique_ptr<CompositionEnding> composition_;
   std::optional<ScintillaCommentEditor> editor_;
 };
 

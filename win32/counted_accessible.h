@@ -7,8 +7,8 @@
 namespace quillmark::win32 {
 
 // The IUnknown of an IAccessible made by this program: it answers for
-// IUnknown, IDispatch and IAccessible, counts its references from one, and
-// the last Release deletes it.
+// IUnknown, IDispatch and IAccessible, and for what OtherInterface adds,
+// counts its references from one, and the last Release deletes it.
 class CountedAccessible : public IAccessible {
  public:
   CountedAccessible() = default;
@@ -18,7 +18,7 @@ class CountedAccessible : public IAccessible {
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) final {
     if (iid != IID_IUnknown && iid != IID_IDispatch && iid != __uuidof(IAccessible)) {
       *object = nullptr;
-      return E_NOINTERFACE;
+      return OtherInterface(iid, object);
     }
     *object = static_cast<IAccessible*>(this);
     AddRef();
@@ -33,6 +33,9 @@ class CountedAccessible : public IAccessible {
 
  protected:
   virtual ~CountedAccessible() = default;
+  // An interface beside IAccessible, such as a tear-off that holds a
+  // reference of its own; E_NOINTERFACE unless overridden.
+  virtual HRESULT OtherInterface(REFIID /*iid*/, void** /*object*/) { return E_NOINTERFACE; }
 
  private:
   ULONG references_ = 1;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "win32/dpi_functions.h"
 #include "window/display_scale.h"
 
 // The window description's rectangles on a screen of any density.
@@ -15,7 +16,7 @@ inline RECT ScaledRect(const RECT& place, int dotsPerInch) {
 
 // The density of the monitor the window is on, as the window is aware of it.
 inline int DotsPerInchOf(HWND window) {
-  const UINT dotsPerInch = ::GetDpiForWindow(window);
+  const UINT dotsPerInch = DpiFunctions::OfThisWindows().ForWindow(window);
   return dotsPerInch == 0 ? kDescriptionDotsPerInch : static_cast<int>(dotsPerInch);
 }
 

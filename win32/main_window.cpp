@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "win32/picture_buttons_accessible.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -14,6 +13,9 @@ namespace {
 constexpr const wchar_t* kClassName = L"QuillmarkMainWindow";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kExtendedStyle = WS_EX_CONTROLPARENT;
+// WM_GETDPISCALEDSIZE of Windows 10 1703, which Windows 7's headers lack;
+// older Windows never send it.
+constexpr UINT kGetDpiScaledSize = 0x02E4;
 
 LRESULT CALLBACK LeftButtonPressProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR /*id*/, DWORD_PTR handler) {
@@ -21,10 +23,6 @@ LRESULT CALLBACK LeftButtonPressProcedure(HWND control, UINT message, WPARAM wPa
     (*reinterpret_cast<std::function<void()>*>(handler))();
   }
   return ::DefSubclassProc(control, message, wParam, lParam);
-}
-
-bool ModifierHeld() {
-  return (::GetKeyState(VK_CONTROL) | ::GetKeyState(VK_SHIFT) | ::GetKeyState(VK_MENU)) < 0;
 }
 
 }  // namespace
@@ -51,14 +49,18 @@ void MainWindow::SetIcons(int dotsPerInch) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   const auto load = [instance, dotsPerInch](int metricX, int metricY) {
     const auto dpi = static_cast<UINT>(dotsPerInch);
+    const DpiFunctions& functions = DpiFunctions::OfThisWindows();
     return UniqueIcon(static_cast<HICON>(
-        ::LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, ::GetSystemMetricsForDpi(metricX, dpi),
-                     ::GetSystemMetricsForDpi(metricY, dpi), LR_DEFAULTCOLOR)));
+        ::LoadImageW(instance, L"DEFAULT_ICON", IMAGE_ICON, functions.SystemMetric(metricX, dpi),
+                     functions.SystemMetric(metricY, dpi), LR_DEFAULTCOLOR)));
   };
-  largeIcon_ = load(SM_CXICON, SM_CYICON);
-  smallIcon_ = load(SM_CXSMICON, SM_CYSMICON);
-  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(largeIcon_.get()));
-  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+  // The new icons are the window's before the old ones go.
+  UniqueIcon large = load(SM_CXICON, SM_CYICON);
+  UniqueIcon small = load(SM_CXSMICON, SM_CYSMICON);
+  ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+  ::SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+  largeIcon_ = std::move(large);
+  smallIcon_ = std::move(small);
 }
 
 void MainWindow::AddControl(std::string name, HWND control, const RECT& place) {
@@ -89,16 +91,23 @@ void MainWindow::OnLeftButtonPress(HWND control, std::function<void()> handler) 
 
 void MainWindow::FitToScreenDensity() {
   const int dotsPerInch = DotsPerInchOf(window_);
-  if (dotsPerInch != dotsPerInch_) SetDotsPerInch(dotsPerInch);
+  if (dotsPerInch == dotsPerInch_) return;
+  const SIZE outer = OuterSize(dotsPerInch);
+  ::SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  LayOut(dotsPerInch);
 }
 
-void MainWindow::SetDotsPerInch(int dotsPerInch) {
-  dotsPerInch_ = dotsPerInch;
+SIZE MainWindow::OuterSize(int dotsPerInch) const {
   RECT outer{0, 0, ScaledLength(clientSize_.cx, dotsPerInch),
              ScaledLength(clientSize_.cy, dotsPerInch)};
-  ::AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExtendedStyle, static_cast<UINT>(dotsPerInch));
-  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  DpiFunctions::OfThisWindows().AdjustWindowRect(outer, kStyle, kExtendedStyle,
+                                                 static_cast<UINT>(dotsPerInch));
+  return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void MainWindow::LayOut(int dotsPerInch) {
+  dotsPerInch_ = dotsPerInch;
   SetControlFont(dotsPerInch);
   SetIcons(dotsPerInch);
   for (const auto& [control, place] : descriptionPlaces_) {
@@ -119,7 +128,7 @@ void MainWindow::SetDotsPerInch(int dotsPerInch) {
 void MainWindow::SetControlFont(int dotsPerInch) {
   const auto stock = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   HFONT font = stock;
-  const auto systemDotsPerInch = static_cast<int>(::GetDpiForSystem());
+  const auto systemDotsPerInch = static_cast<int>(DpiFunctions::OfThisWindows().ForSystem());
   if (dotsPerInch != systemDotsPerInch) {
     LOGFONTW face{};
     ::GetObjectW(stock, sizeof face, &face);
@@ -137,15 +146,16 @@ void MainWindow::ShowCentred() {
   ::GetWindowRect(window_, &outer);
   const LONG width = outer.right - outer.left;
   const LONG height = outer.bottom - outer.top;
-  LONG left = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-  LONG top = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
+  RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
   if (::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor) != 0) {
-    const RECT& work = monitor.rcWork;
-    left = std::max(work.left, std::min(left, work.right - width));
-    top = std::max(work.top, std::min(top, work.bottom - height));
+    work = monitor.rcWork;
   }
+  // Centred in the work area of the monitor it opens on, and inside it where
+  // it is larger than the work area.
+  const LONG left = std::max(work.left, work.left + (work.right - work.left - width) / 2);
+  const LONG top = std::max(work.top, work.top + (work.bottom - work.top - height) / 2);
   ::SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ::ShowWindow(window_, SW_SHOWNORMAL);
   // A shortcut set to start maximised turns the first show into that; the
@@ -181,7 +191,7 @@ void MainWindow::SetControlText(std::string_view name, std::string_view text) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (pictureButtons_.HandleMessage(message, lParam)) return 0;
+  if (pictureButtons_.HandleMessage(message, wParam, lParam)) return 0;
   switch (message) {
     case WM_COMMAND:
       if (HIWORD(wParam) == BN_CLICKED && lParam != 0) Clicked(LOWORD(wParam));
@@ -202,27 +212,36 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETOBJECT:
       // The emoji that the window draws itself, for screen readers.
       if (static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-        return AnswerAccessibilityRequest(window_, pictureButtons_, wParam);
+        return accessibility_.Answer(window_, wParam);
       }
       return ::DefWindowProcW(window_, message, wParam, lParam);
     case WM_SYSCOLORCHANGE:
       // The pictures are composed over the button face: again, over the new one.
-      SetDotsPerInch(dotsPerInch_);
+      LayOut(dotsPerInch_);
       for (const auto& [control, place] : descriptionPlaces_) {
         ::SendMessageW(control, WM_SYSCOLORCHANGE, wParam, lParam);
       }
       return 0;
+    case kGetDpiScaledSize: {
+      // The layout's own size at the new density, which Windows then
+      // suggests whole: scaled linearly, it could be a pixel off the layout.
+      const SIZE outer = OuterSize(static_cast<int>(wParam));
+      *reinterpret_cast<SIZE*>(lParam) = outer;
+      return TRUE;
+    }
     case WM_DPICHANGED: {
-      // Moved to a monitor of another density: laid out for it, then placed
-      // where Windows suggests.
-      SetDotsPerInch(HIWORD(wParam));
+      // Moved to a monitor of another density: placed where Windows suggests,
+      // which keeps it on that monitor, then laid out for the density.
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       ::SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                      suggested->right - suggested->left, suggested->bottom - suggested->top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut(HIWORD(wParam));
       return 0;
     }
     case WM_DESTROY:
+      // A screen reader's late call must find the buttons gone, not freed.
+      accessibility_.Disconnect();
       ::PostQuitMessage(0);
       return 0;
     default:
@@ -249,44 +268,6 @@ void MainWindow::Activated(WPARAM state) {
   } else if (editor_ != nullptr) {
     ::SetFocus(editor_->Window());
   }
-}
-
-bool HandleCloseKey(const MSG& message, HWND window) {
-  if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE || ModifierHeld()) return false;
-  if (message.hwnd != window && !::IsChild(window, message.hwnd)) return false;
-  ::PostMessageW(window, WM_CLOSE, 0, 0);
-  return true;
-}
-
-namespace {
-
-// The control the dialog manager steps from: the focused window, or the
-// control that holds it, as the comment's frame holds Scintilla.
-HWND TabStopHolding(HWND focus, HWND window) {
-  HWND control = focus;
-  for (HWND parent = ::GetParent(control);
-       parent != nullptr && parent != window &&
-       (::GetWindowLongPtrW(parent, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) == 0;
-       parent = ::GetParent(control)) {
-    control = parent;
-  }
-  return control;
-}
-
-}  // namespace
-
-bool HandleNavigationKey(const MSG& message, HWND window) {
-  if (message.message != WM_KEYDOWN) return false;
-  HWND focus = ::GetFocus();
-  if (focus == nullptr || !::IsChild(window, focus)) return false;
-  if (message.wParam != VK_TAB || ::GetKeyState(VK_CONTROL) >= 0 || ::GetKeyState(VK_MENU) < 0) {
-    return false;
-  }
-  const BOOL back = ::GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE;
-  if (HWND next = ::GetNextDlgTabItem(window, TabStopHolding(focus, window), back)) {
-    ::SetFocus(next);
-  }
-  return true;
 }
 
 }  // namespace quillmark::win32

@@ -74,7 +74,11 @@ class MainWindow final : public WindowControls {
   void SetIcons(int dotsPerInch);
   void Clicked(int id) const;
   void Activated(WPARAM state);
-  void SetDotsPerInch(int dotsPerInch);
+  // The outer size whose client area is the description's at the density.
+  [[nodiscard]] SIZE OuterSize(int dotsPerInch) const;
+  // Fonts, icons, controls and pictures for the density; the window's own
+  // size stays as it is.
+  void LayOut(int dotsPerInch);
   void SetControlFont(int dotsPerInch);
 
   HWND window_ = nullptr;
@@ -88,20 +92,12 @@ class MainWindow final : public WindowControls {
   std::vector<std::pair<HWND, RECT>> descriptionPlaces_;
   std::map<std::string, int, std::less<>> pictureButtonIds_;
   PictureButtonGroup pictureButtons_{[this](int id) { Clicked(id); }};
+  PictureButtonsAccessibility accessibility_{pictureButtons_};
   std::map<int, std::vector<std::function<void()>>> clickHandlers_;
   std::vector<std::unique_ptr<std::function<void()>>> pressHandlers_;
   std::vector<std::unique_ptr<PictureButton>> pictureButtonWindows_;
   std::vector<std::unique_ptr<CaptionLabel>> labels_;
   std::unique_ptr<CommentEditorFrame> editor_;
 };
-
-// Esc without Ctrl, Shift or Alt, pressed anywhere in the window, closes it:
-// true when the message was that key and has been handled.
-bool HandleCloseKey(const MSG& message, HWND window);
-
-// Ctrl+Tab and Ctrl+Shift+Tab move the focus to the next or previous control
-// even out of the comment, which takes Tab itself, so that every control can
-// be reached from the keyboard. True when the message was such a key.
-bool HandleNavigationKey(const MSG& message, HWND window);
 
 }  // namespace quillmark::win32

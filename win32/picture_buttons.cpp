@@ -69,8 +69,15 @@ bool PictureButtonGroup::SetVisible(int id, bool visible) {
   return false;
 }
 
-bool PictureButtonGroup::HandleMessage(UINT message, LPARAM lParam) {
+void PictureButtonGroup::PostClick(int id) const {
+  ::PostMessageW(host_, kClickPostedMessage, static_cast<WPARAM>(id), 0);
+}
+
+bool PictureButtonGroup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case kClickPostedMessage:
+      Click(static_cast<int>(wParam));
+      return true;
     case WM_PAINT:
       Paint();
       return true;
@@ -150,10 +157,11 @@ void PictureButton::AttachWindow(HWND window) {
 }
 
 LRESULT PictureButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (group_.HandleMessage(message, lParam)) return 0;
+  if (group_.HandleMessage(message, wParam, lParam)) return 0;
   if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == static_cast<LONG>(OBJID_CLIENT)) {
-    return AnswerAccessibilityRequest(window_, group_, wParam);
+    return accessibility_.Answer(window_, wParam);
   }
+  if (message == WM_DESTROY) accessibility_.Disconnect();
   return ::DefWindowProcW(window_, message, wParam, lParam);
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "emoji/png_picture.h"
+#include "win32/picture_buttons_accessible.h"
 
 namespace quillmark::win32 {
 
@@ -20,6 +21,9 @@ namespace quillmark::win32 {
 // click, a release elsewhere none. They never take the focus.
 class PictureButtonGroup {
  public:
+  // Posted to the host: click the button whose id is the wParam.
+  static constexpr UINT kClickPostedMessage = WM_APP + 1;
+
   using ClickHandler = std::function<void(int id)>;
 
   explicit PictureButtonGroup(ClickHandler clicked) : clicked_(std::move(clicked)) {}
@@ -35,9 +39,9 @@ class PictureButtonGroup {
   // pictures composed over the button face's colour as it now is.
   void SetDotsPerInch(int dotsPerInch);
 
-  // The host's messages that concern the buttons: painting and the left
-  // mouse button. True when the message was handled here.
-  bool HandleMessage(UINT message, LPARAM lParam);
+  // The host's messages that concern the buttons: painting, the left mouse
+  // button and a posted click. True when the message was handled here.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   struct Button {
     int id;
@@ -52,6 +56,9 @@ class PictureButtonGroup {
   [[nodiscard]] const std::vector<Button>& Buttons() const { return buttons_; }
   // Clicks the button with the id, as the mouse would.
   void Click(int id) const { clicked_(id); }
+  // The same click in a later turn of the host's message loop, for a caller
+  // that must not wait for what the click does: a screen reader's call.
+  void PostClick(int id) const;
 
  private:
   void Paint() const;
@@ -87,6 +94,7 @@ class PictureButton {
  private:
   HWND window_ = nullptr;
   PictureButtonGroup group_;
+  PictureButtonsAccessibility accessibility_{group_};
 };
 
 // The picture built into the program under the given path of the source

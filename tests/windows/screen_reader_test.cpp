@@ -1,9 +1,12 @@
 // What a screen reader finds in the Windows edition's main window, through
 // MSAA as a client reads it: the 94 shown emoji by their codes in catalogue
-// order, the 26 message-only ones invisible, and a default action that puts
-// the code into the comment as a click does; the customer-service picture
-// named QQ交谈, the account box 公众号. Run in the process that makes the
-// window: Wine 8 answers E_NOINTERFACE to a client in another process.
+// order, the 26 message-only ones invisible, walked with accNavigate and
+// listed whole by IEnumVARIANT, and a default action that puts the code into
+// the comment as a click does, once the call has returned; the
+// customer-service picture named QQ交谈, the account box 公众号, the labels as
+// static text; an object held past the window's end answers an error. Run in
+// the process that makes the window: Wine 8 answers E_NOINTERFACE to a client
+// in another process.
 #include <windows.h>
 
 #include <Scintilla.h>
@@ -58,13 +61,46 @@ std::vector<Child> PushButtonChildren(IAccessible* client) {
 
 std::string Code(const Emoji& emoji) { return std::string("[").append(emoji.label).append("]"); }
 
+VARIANT Id(long id) {
+  VARIANT child{};
+  child.vt = VT_I4;
+  child.lVal = id;
+  return child;
+}
+
+std::string NameOf(IAccessible* object, long id) {
+  BSTR name = nullptr;
+  if (object->get_accName(Id(id), &name) != S_OK || name == nullptr) return {};
+  std::string text = win32::Narrow(std::wstring_view(name, ::SysStringLen(name)));
+  ::SysFreeString(name);
+  return text;
+}
+
+long RoleOf(IAccessible* object, long id) {
+  VARIANT role{};
+  return object->get_accRole(Id(id), &role) == S_OK && role.vt == VT_I4 ? role.lVal : 0;
+}
+
+void RunPostedMessages() {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE) != 0) ::DispatchMessageW(&message);
+}
+
+IAccessible* ClientObject(HWND window) {
+  IAccessible* object = nullptr;
+  ::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               reinterpret_cast<void**>(&object));
+  return object;
+}
+
 TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   ASSERT_TRUE(SUCCEEDED(::OleInitialize(nullptr)));
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
-  ASSERT_NE(Scintilla_RegisterClasses(::GetModuleHandleW(nullptr)), 0);
+  // Registered here unless an earlier test of the process has.
+  Scintilla_RegisterClasses(::GetModuleHandleW(nullptr));
   const WindowDescription description = MainWindowDescription();
-  const std::unique_ptr<win32::MainWindow> window = win32::CreateMainWindow(description);
+  std::unique_ptr<win32::MainWindow> window = win32::CreateMainWindow(description);
   ASSERT_NE(window, nullptr);
   win32::Win32Desktop desktop(window->Window());
   Operations operations(*window, *window->EditorFrame()->Editor(), desktop);
@@ -87,16 +123,53 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   EXPECT_EQ(shown, expectedShown) << "the 94 shown codes in catalogue order";
   EXPECT_EQ(hidden, expectedHidden) << "the 26 message-only codes, invisible";
 
-  for (const Child& child : children) {
-    if (child.name != "[微笑]") continue;
-    VARIANT id{};
-    id.vt = VT_I4;
-    id.lVal = child.id;
-    EXPECT_EQ(client->accDoDefaultAction(id), S_OK);
+  // Object navigation, as NVDA walks: the first child, then each next one.
+  std::vector<std::string> walked;
+  VARIANT at{};
+  ASSERT_EQ(client->accNavigate(NAVDIR_FIRSTCHILD, Id(CHILDID_SELF), &at), S_OK);
+  while (at.vt == VT_I4) {
+    walked.push_back(NameOf(client, at.lVal));
+    const long from = at.lVal;
+    if (client->accNavigate(NAVDIR_NEXT, Id(from), &at) != S_OK) break;
   }
+  EXPECT_EQ(walked, expectedShown) << "FIRSTCHILD then NEXT over the shown codes in order";
+  ASSERT_EQ(at.vt, VT_DISPATCH) << "then on into the window's own controls";
+  ::VariantClear(&at);
+  EXPECT_EQ(client->accNavigate(NAVDIR_PREVIOUS, Id(children.front().id), &at), S_FALSE);
+
+  // Every child listed, and each the system's or this object's to answer.
+  long count = 0;
+  ASSERT_EQ(client->get_accChildCount(&count), S_OK);
+  std::vector<VARIANT> listed(static_cast<std::size_t>(count));
+  long obtained = 0;
+  ASSERT_EQ(::AccessibleChildren(client, 0, count, listed.data(), &obtained), S_OK);
+  EXPECT_EQ(obtained, count);
+  EXPECT_GT(count, static_cast<long>(EmojiCatalogue().size()));
+  for (long i = 0; i < obtained; ++i) {
+    VARIANT& child = listed[static_cast<std::size_t>(i)];
+    IDispatch* object = nullptr;
+    const HRESULT asked = client->get_accChild(Id(i + 1), &object);
+    if (child.vt == VT_I4) {
+      EXPECT_EQ(asked, S_FALSE) << "child " << i + 1 << " is an emoji, a simple element";
+      EXPECT_FALSE(NameOf(client, child.lVal).empty());
+    } else {
+      EXPECT_EQ(child.vt, VT_DISPATCH);
+      EXPECT_EQ(asked, S_OK) << "child " << i + 1 << " is a control of its own";
+    }
+    if (object != nullptr) object->Release();
+    ::VariantClear(&child);
+  }
+
+  // The default action returns before the click has run.
   CommentEditor& editor = *window->EditorFrame()->Editor();
+  for (const Child& child : children) {
+    if (child.name == "[微笑]") {
+      EXPECT_EQ(client->accDoDefaultAction(Id(child.id)), S_OK);
+    }
+  }
+  EXPECT_EQ(editor.GetText(editor.GetTextLength()), "");
+  RunPostedMessages();
   EXPECT_EQ(editor.GetText(editor.GetTextLength()), "[微笑]");
-  client->Release();
 
   // The customer-service picture, a window of its own, is a push button too.
   IAccessible* service = nullptr;
@@ -126,6 +199,26 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   EXPECT_EQ(role.lVal, ROLE_SYSTEM_TEXT) << "still the system's edit box in all else";
   ::SysFreeString(accountName);
   account->Release();
+
+  // The labels: static text with their captions.
+  for (const std::string_view label :
+       {control_names::kWarningLabel, control_names::kAccountNameCaption}) {
+    IAccessible* object = ClientObject(window->Control(label));
+    ASSERT_NE(object, nullptr) << label;
+    EXPECT_EQ(RoleOf(object, CHILDID_SELF), ROLE_SYSTEM_STATICTEXT) << label;
+    EXPECT_EQ(NameOf(object, CHILDID_SELF), window->ControlText(label)) << label;
+    object->Release();
+  }
+
+  // An object that a screen reader still holds once the window is gone.
+  window.reset();
+  long left = 0;
+  EXPECT_EQ(client->get_accChildCount(&left), CO_E_OBJNOTCONNECTED);
+  EXPECT_EQ(client->accDoDefaultAction(Id(1)), CO_E_OBJNOTCONNECTED);
+  VARIANT nowhere{};
+  EXPECT_EQ(client->accNavigate(NAVDIR_FIRSTCHILD, Id(CHILDID_SELF), &nowhere),
+            CO_E_OBJNOTCONNECTED);
+  client->Release();
 }
 
 }  // namespace

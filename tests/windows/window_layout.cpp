@@ -160,7 +160,9 @@ int wmain(int argc, wchar_t** argv) {
   const auto stock = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
   LOGFONTW face{};
   ::GetObjectW(stock, sizeof face, &face);
-  face.lfHeight = ::MulDiv(face.lfHeight, 96, static_cast<int>(::GetDpiForSystem()));
+  face.lfHeight =
+      ::MulDiv(face.lfHeight, 96,
+               static_cast<int>(quillmark::win32::DpiFunctions::OfThisWindows().ForSystem()));
   const HFONT at96 = ::CreateFontIndirectW(&face);
   const Fonts fonts{stock, at96};
   int failures = 0;
