@@ -118,7 +118,9 @@ bool CanWriteInto(const std::filesystem::path& folder) {
 
 std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,
                                    const std::function<std::filesystem::path()>& documentsFolder) {
-  if (CanWriteInto(programFolder)) return programFolder;
+  if (!PlatformKeepsNoExportsIn(programFolder) && CanWriteInto(programFolder)) {
+    return programFolder;
+  }
   std::filesystem::path documents = documentsFolder();
   std::error_code error;
   std::filesystem::create_directories(documents, error);

@@ -42,8 +42,9 @@ std::optional<std::filesystem::path> ExportFilePath(const std::filesystem::path&
 bool CanWriteInto(const std::filesystem::path& folder);
 
 // The folder an export goes into: the program's folder where the user can
-// write there, as beside a program in a folder of the user's own; otherwise,
-// as for an installed program, the documents folder, made when missing. The
+// write there and the platform keeps users' files there, as beside a program
+// in a folder of the user's own; otherwise, as for an installed program or
+// one run from inside a zip, the documents folder, made when missing. The
 // documents folder is looked up only then: asking the desktop for it can load
 // libraries and make folders.
 std::filesystem::path ExportFolder(const std::filesystem::path& programFolder,

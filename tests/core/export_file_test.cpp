@@ -1,4 +1,5 @@
 #include "actions/export_file.h"
+#include "actions/platform_files.h"
 #include "actions/windows_file_names.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 
 #include <csignal>
 
+#include <cwctype>
 #include <fstream>
 #include <sstream>
 
@@ -128,7 +130,12 @@ TEST_F(ExportFileWriting, ProgramFolderUnlessItCannotBeWritten) {
     ++lookups;
     return documents;
   };
-  EXPECT_EQ(ExportFolder(directory_, documentsFolder), directory_);
+  // A folder of the user's own, as the build folder is; on Windows the
+  // temporary folder is not one.
+  const fs::path own = fs::current_path() / directory_.filename();
+  fs::create_directories(own);
+  EXPECT_EQ(ExportFolder(own, documentsFolder), own);
+  fs::remove_all(own);
   EXPECT_FALSE(fs::exists(documents));
   EXPECT_EQ(lookups, 0) << "the desktop is not asked for a folder that is not used";
   EXPECT_EQ(ExportFolder(directory_ / "gone", documentsFolder), documents);
@@ -137,6 +144,47 @@ TEST_F(ExportFileWriting, ProgramFolderUnlessItCannotBeWritten) {
     fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(CanWriteInto(directory_));
   }
+}
+
+// Folders that a user can write and still never looks in: Windows' Program
+// Files (writable to a program run with administrator rights, as an
+// installer's finish page runs it) and the temporary folder (where a program
+// opened from inside a zip is unpacked, and deleted with it).
+TEST_F(ExportFileWriting, WindowsKeepsExportsOutOfProgramFilesAndTheTemporaryFolder) {
+  struct Case {
+    fs::path folder;
+    bool keptOut;
+  };
+  const fs::path temporary = fs::temp_directory_path();
+#ifdef _WIN32
+  const fs::path programFiles = _wgetenv(L"ProgramFiles");
+  const fs::path programFilesX86 = _wgetenv(L"ProgramFiles(x86)");
+  std::wstring shouted = programFiles.wstring();
+  for (wchar_t& c : shouted) c = static_cast<wchar_t>(std::towupper(c));
+  const Case cases[] = {
+      {programFiles / "Quillmark", true},
+      {programFiles, true},
+      {fs::path(shouted) / "QUILLMARK", true},
+      {programFilesX86 / "Quillmark", true},
+      {temporary / "Rar$EXa1234.5678", true},
+      {fs::path(programFiles.wstring() + L" Tools") / "Quillmark", false},
+      {fs::path(L"C:\\Tools\\Quillmark"), false},
+      {fs::current_path(), false},
+  };
+#else
+  const Case cases[] = {{temporary / "quillmark", false}, {"/opt/quillmark", false}};
+#endif
+  for (const Case& test : cases) {
+    EXPECT_EQ(PlatformKeepsNoExportsIn(test.folder), test.keptOut) << test.folder;
+  }
+  // Beside a program unpacked into the temporary folder, writable as it is.
+  const fs::path documents = directory_ / "Documents";
+  const fs::path exported = ExportFolder(directory_, [&] { return documents; });
+#ifdef _WIN32
+  EXPECT_EQ(exported, documents);
+#else
+  EXPECT_EQ(exported, directory_);
+#endif
 }
 
 TEST_F(ExportFileWriting, ReadOnlyDirectoryFails) {

@@ -3,11 +3,14 @@
 # with a Chinese locale: its welcome page in Chinese; an older version, then
 # this one, installed silently over it (one entry in Apps & features, with the
 # new version); the files, the Start-menu shortcut and the uninstall entry in
-# place; the installed program started from Program Files, which a standard
-# user cannot write, exporting into Documents and revealing it there; then a
-# silent uninstall that removes all it put down and leaves the export.
-# A standard user is needed for the folder to be read-only to the program:
-# started as root, the session runs as the user nobody.
+# place; the installed program started from Program Files, which it can write
+# here as it could with administrator rights, exporting into Documents and
+# revealing it there; the setup program refusing, silently, to change
+# anything while it runs; the program run from the temporary folder, as from
+# inside a zip, exporting into Documents too; a silent uninstall that removes
+# all it put down and leaves the exports; then an install into a folder of
+# the user's choice, upgraded in place.
+# Started as root, the session runs as the user nobody, as a user would.
 # Usage: installer_under_wine.sh SETUP_EXE OLDER_SETUP_EXE QUILLMARK_EXE
 source "$(dirname "$0")/../e2e/x_session.sh"
 setup=$1
@@ -81,9 +84,8 @@ expect_value EstimatedSize '0x[0-9a-f]+'
 echo "2. installed over 4.0.0: files, Start-menu shortcut and one uninstall entry:"
 sed -n 's/^ \+/   /p' "$work_dir/values"
 
-# 3. Started from Program Files, which the user cannot write: the export goes
-# to Documents and is revealed there.
-chmod a-w "$installed"
+# 3. Started from Program Files, which it can write: the export goes to
+# Documents all the same and is revealed there.
 wine "C:\\Program Files\\Quillmark\\quillmark.exe" >"$work_dir/quillmark.log" 2>&1 &
 window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$' | head -n 1)
 [ -n "$window_id" ] || fail "the installed program did not start"
@@ -105,13 +107,48 @@ browser=$(timeout 20 xdotool search --sync --name '^(Documents|文档)$' | head 
 [ -n "$browser" ] || fail "no file browser on Documents: $(xdotool search --name . getwindowname %@)"
 take_screenshot wine_installed_export_revealed
 echo "3. the installed program exported into Documents: ${exported##*/}"
+
+# While it runs, a silent setup changes nothing and says so in its exit code.
+code=0
+wine "$user_home/setup.exe" /S || code=$?
+[ "$code" != 0 ] || fail "setup while Quillmark runs exited 0"
+cmp -s "$installed/quillmark.exe" "$program" || fail "setup changed the running program's file"
+xdotool getwindowname "$window_id" >/dev/null 2>&1 || fail "setup ended the running program"
+echo "   setup /S while it runs: exit code $code, the program and its files unchanged"
 click 300 100
 xdotool key Escape
 "${as_user[@]}" wineserver -k
 "${as_user[@]}" wineserver -w
 
+# 3b. From the temporary folder, where an archiver unpacks a program opened
+# inside a zip: the export goes to Documents, not into a folder that goes.
+temporary=$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')
+unpacked="$drive_c/${temporary#*:\\}"
+unpacked="${unpacked//\\//}/Rar\$EXa1.2"
+"${as_user[@]}" mkdir -p "$unpacked"
+"${as_user[@]}" cp "$program" "$unpacked/quillmark.exe"
+wine "$temporary\\Rar\$EXa1.2\\quillmark.exe" >"$work_dir/quillmark.log" 2>&1 &
+window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$' | head -n 1)
+[ -n "$window_id" ] || fail "the unpacked program did not start"
+sleep 1
+click 510 417 # no file browser this time
+click 300 100
+xdotool type --delay 20 "unpacked"
+click 576 461 1
+for _ in $(seq 50); do
+  [ "$(ls "$drive_c/users/$user/Documents/"*微信留言评论1-*.txt 2>/dev/null | wc -l)" = 2 ] && break
+  sleep 0.1
+done
+[ "$(ls "$drive_c/users/$user/Documents/"*微信留言评论1-*.txt | wc -l)" = 2 ] ||
+  fail "no second export in Documents: $(ls "$unpacked")"
+[ -z "$(ls "$unpacked" | grep '\.txt$')" ] || fail "an export in the temporary folder"
+click 300 100
+xdotool key Escape
+"${as_user[@]}" wineserver -k
+"${as_user[@]}" wineserver -w
+echo "3b. run from $temporary\\Rar\$EXa1.2, it exported into Documents"
+
 # 4. A silent uninstall removes what the installer put down, never the export.
-chmod u+w "$installed"
 wine "C:\\Program Files\\Quillmark\\uninstall.exe" /S
 "${as_user[@]}" wineserver -w
 [ ! -e "$installed" ] || fail "left in Program Files: $(ls "$installed")"
@@ -119,3 +156,19 @@ wine "C:\\Program Files\\Quillmark\\uninstall.exe" /S
 if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstall entry is left"; fi
 [ -s "$exported" ] || fail "the export is gone"
 echo "4. uninstalled silently: files, shortcut and entry gone; the export is still in Documents"
+
+# 5. Installed into a folder of the user's choice, then upgraded without
+# naming it: the upgrade goes into that folder, and one entry remains.
+chosen="$drive_c/Tools/Quillmark"
+wine "$user_home/older-setup.exe" /S '/D=C:\Tools\Quillmark'
+wine "$user_home/setup.exe" /S
+"${as_user[@]}" wineserver -w
+cmp -s "$chosen/quillmark.exe" "$program" || fail "the upgrade did not replace C:\Tools\Quillmark\quillmark.exe"
+[ ! -e "$installed" ] || fail "a second copy in Program Files: $(ls "$installed")"
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' 2>/dev/null |
+  tr -d '\r' >"$work_dir/entries"
+[ "$(grep -c 'Uninstall\\Quillmark$' "$work_dir/entries")" = 1 ] || fail "not exactly one entry"
+wine reg query "$key" 2>/dev/null | tr -d '\r' >"$work_dir/values"
+expect_value InstallLocation 'C:\\Tools\\Quillmark'
+expect_value DisplayVersion '4\.0\.1'
+echo "5. installed into C:\Tools\Quillmark, upgraded there in place; one entry"

@@ -28,6 +28,13 @@ start_x_server "${screen[0]}x${screen[1]}x24"
 source "$(dirname "$0")/wine_prefix.sh"
 if [ "$dpi" = 96 ]; then
   use_wine_prefix "$build_dir" "session-$language" "$language"
+  if [ "$language" = zh_CN.UTF-8 ]; then
+    # As on Windows 7 SP1, which many Chinese office and shop PCs still run.
+    wine reg add 'HKCU\Software\Wine' /v Version /d win7 /f >/dev/null 2>&1
+    wineserver -w
+    windows=$(wine cmd /c ver 2>/dev/null | tr -d '\r' | grep -o '[0-9][0-9.]*' | head -n 1)
+    [ "${windows%.*}" = 6.1 ] || fail "Wine reports Windows $windows, not 7 (6.1)"
+  fi
 else
   use_wine_prefix "$build_dir" "session-$language-$dpi-$scheme" "$language"
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1

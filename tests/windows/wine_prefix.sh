@@ -40,11 +40,20 @@ booted_wine_prefix() {
     flock 9
     [ -d "$build_dir/wine-prefix-booted" ] && exit 0
     export WINEPREFIX="$build_dir/wine-prefix-booted.part" HOME="$build_dir/wine-home-booted"
-    rm -rf "$WINEPREFIX"
     mkdir -p "$HOME/Desktop"
-    # A new prefix is made whole before anything runs in it.
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+    # A new prefix is made whole before anything runs in it; a boot that
+    # fails says why, here, rather than as a test with no output.
+    local log="$build_dir/wine-prefix-booted.log" attempt
+    for attempt in 1 2; do
+      rm -rf "$WINEPREFIX"
+      if wineboot -i >"$log" 2>&1 && wineserver -w; then break; fi
+      wineserver -k 2>/dev/null || true
+      if [ "$attempt" = 2 ]; then
+        echo "wineboot failed twice:" >&2
+        cat "$log" >&2
+        exit 1
+      fi
+    done
     # As on an English Windows, whose dialog font links to a Chinese face for
     # the characters it lacks; Wine links none outside East Asian locales.
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
