@@ -130,12 +130,7 @@ TEST_F(ExportFileWriting, ProgramFolderUnlessItCannotBeWritten) {
     ++lookups;
     return documents;
   };
-  // A folder of the user's own, as the build folder is; on Windows the
-  // temporary folder is not one.
-  const fs::path own = fs::current_path() / directory_.filename();
-  fs::create_directories(own);
-  EXPECT_EQ(ExportFolder(own, documentsFolder), own);
-  fs::remove_all(own);
+  EXPECT_EQ(ExportFolder(directory_, documentsFolder), directory_);
   EXPECT_FALSE(fs::exists(documents));
   EXPECT_EQ(lookups, 0) << "the desktop is not asked for a folder that is not used";
   EXPECT_EQ(ExportFolder(directory_ / "gone", documentsFolder), documents);
@@ -178,12 +173,15 @@ TEST_F(ExportFileWriting, WindowsKeepsExportsOutOfProgramFilesAndTheTemporaryFol
     EXPECT_EQ(PlatformKeepsNoExportsIn(test.folder), test.keptOut) << test.folder;
   }
   // Beside a program unpacked into the temporary folder, writable as it is.
+  const fs::path unpacked = temporary / directory_.filename();
+  fs::create_directories(unpacked);
   const fs::path documents = directory_ / "Documents";
-  const fs::path exported = ExportFolder(directory_, [&] { return documents; });
+  const fs::path exported = ExportFolder(unpacked, [&] { return documents; });
+  fs::remove_all(unpacked);
 #ifdef _WIN32
   EXPECT_EQ(exported, documents);
 #else
-  EXPECT_EQ(exported, directory_);
+  EXPECT_EQ(exported, unpacked);
 #endif
 }
 
