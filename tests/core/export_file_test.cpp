@@ -173,7 +173,7 @@ TEST_F(ExportFileWriting, WindowsKeepsExportsOutOfProgramFilesAndTheTemporaryFol
     EXPECT_EQ(PlatformKeepsNoExportsIn(test.folder), test.keptOut) << test.folder;
   }
   // Beside a program unpacked into the temporary folder, writable as it is.
-  const fs::path unpacked = temporary / directory_.filename();
+  const fs::path unpacked = temporary / (directory_.filename().string() + "-unpacked");
   fs::create_directories(unpacked);
   const fs::path documents = directory_ / "Documents";
   const fs::path exported = ExportFolder(unpacked, [&] { return documents; });
