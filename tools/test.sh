@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Sets everything up, builds with warnings as errors, lints, and runs the whole
-# suite: the unit and GUI suites built with AddressSanitizer and
-# UndefinedBehaviorSanitizer, each libFuzzer target for 12 seconds, the Windows
-# edition cross-built with its suites and sessions run under Wine, then the
-# Linux edition through CTest: unit and GUI tests headless (offscreen Qt),
-# desktop-service and end-to-end tests under Xvfb.
+# suite: the Windows edition cross-built with its suites and sessions run
+# under Wine, beside them the unit and GUI suites built with AddressSanitizer
+# and UndefinedBehaviorSanitizer and each libFuzzer target for 12 seconds,
+# then the Linux edition through CTest: unit and GUI tests headless (offscreen
+# Qt), desktop-service and end-to-end tests under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Each step says when it starts, so that a slow one shows in the log.
@@ -16,6 +16,21 @@ jobs=$(nproc)
 step "build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
+# The Windows edition cross-built, then its suites under Wine in the
+# background: they spend most of their time waiting on the programs they
+# drive, so the steps that keep both cores busy (lint, the sanitized suites,
+# the fuzzers) run beside them at the lowest priority, and the sessions get
+# the processor whenever they ask for it.
+step "Windows build"
+bash tools/build_windows.sh
+step "Windows suites under Wine, beside lint, the sanitized suites and the fuzzers"
+windows_log=$PWD/build-windows/ctest.log
+# In a session of their own, so that a failing step here ends them whole.
+(cd build-windows/build && exec setsid ctest --output-on-failure -j "$jobs") >"$windows_log" 2>&1 &
+windows_suites=$!
+trap 'kill -- "-$windows_suites" 2>/dev/null || true' EXIT
+renice -n 19 $$ >/dev/null
+
 step "lint"
 bash tools/lint.sh build
 bash tools/check_layers.sh build
@@ -23,25 +38,27 @@ step "sanitized suites"
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUILLMARK_SANITIZE=ON \
   -DQUILLMARK_BUILD_BENCHMARKS=OFF -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The two suites side by side, each on a core of its own.
-build-sanitize/tests/core/core_tests --gtest_brief=1 >build-sanitize/core_tests.log 2>&1 &
-core_suite=$!
-QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1 \
-  >build-sanitize/gui_tests.log 2>&1 || { cat build-sanitize/gui_tests.log; exit 1; }
-wait "$core_suite" || { cat build-sanitize/core_tests.log; exit 1; }
-tail -n 1 build-sanitize/core_tests.log build-sanitize/gui_tests.log
-
+(
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer_suppressions.txt
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  # The two suites side by side, each on a core of its own.
+  build-sanitize/tests/core/core_tests --gtest_brief=1 >build-sanitize/core_tests.log 2>&1 &
+  core_suite=$!
+  QT_QPA_PLATFORM=offscreen build-sanitize/tests/gui_tests --gtest_brief=1 \
+    >build-sanitize/gui_tests.log 2>&1 || { cat build-sanitize/gui_tests.log; exit 1; }
+  wait "$core_suite" || { cat build-sanitize/core_tests.log; exit 1; }
+  tail -n 1 build-sanitize/core_tests.log build-sanitize/gui_tests.log
+)
 step "fuzzers"
 bash tools/fuzz.sh 12
 
-# The Windows edition's core and suite, cross-built and run under Wine.
-step "Windows build"
-bash tools/build_windows.sh
-step "Windows suites under Wine"
-(cd build-windows/build && ctest --output-on-failure -j "$jobs")
+step "waiting for the Windows suites"
+windows_result=0
+wait "$windows_suites" || windows_result=$?
+trap - EXIT
+cat "$windows_log"
+[ "$windows_result" = 0 ] || exit "$windows_result"
 
 step "Linux suites"
 cd build
