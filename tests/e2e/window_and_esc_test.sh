@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
 # The real program in a real X session: its window appears centred at its size,
 # and an Esc typed into it ends the process with exit code 0, saving nothing.
+# Before that, with no display to reach (none named, or one that nothing
+# answers), it says so in one line and exits with 1.
 source "$(dirname "$0")/x_session.sh"
 binary=$1
+
+for display in "" ":$((RANDOM % 1000 + 5000))"; do
+  code=0
+  env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$binary" \
+    >"$work_dir/out.txt" 2>"$work_dir/said.txt" || code=$?
+  [ "$code" = 1 ] || fail "with DISPLAY='$display' the exit code is $code: $(cat "$work_dir/said.txt")"
+  [ "$(wc -l <"$work_dir/said.txt")" = 1 ] && grep -q '^quillmark: no display' "$work_dir/said.txt" ||
+    fail "with DISPLAY='$display' it said: $(cat "$work_dir/said.txt")"
+done
+echo "with no display to reach: $(cat "$work_dir/said.txt"), exit code 1"
 
 start_x_server 1280x1024x24
 start_quillmark "$binary"

@@ -24,6 +24,7 @@ user_home="$work_dir/user-home"
 mkdir -p "$user_home/Desktop" "$user_home/Documents"
 install -m 644 "$setup" "$user_home/setup.exe"
 install -m 644 "$older_setup" "$user_home/older-setup.exe"
+install -m 644 "$program" "$user_home/quillmark.exe"
 # The locale is made where the user can read it; the machine's stay as they are.
 export LOCPATH="$work_dir/locales"
 mkdir -p "$LOCPATH"
@@ -126,7 +127,7 @@ temporary=$(wine cmd /c 'echo %TEMP%' 2>/dev/null | tr -d '\r')
 unpacked="$drive_c/${temporary#*:\\}"
 unpacked="${unpacked//\\//}/Rar\$EXa1.2"
 "${as_user[@]}" mkdir -p "$unpacked"
-"${as_user[@]}" cp "$program" "$unpacked/quillmark.exe"
+"${as_user[@]}" cp "$user_home/quillmark.exe" "$unpacked/quillmark.exe"
 wine "$temporary\\Rar\$EXa1.2\\quillmark.exe" >"$work_dir/quillmark.log" 2>&1 &
 window_id=$(timeout 60 xdotool search --sync --name '^Velmora - Quillmark v4\.0$' | head -n 1)
 [ -n "$window_id" ] || fail "the unpacked program did not start"
