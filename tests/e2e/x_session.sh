@@ -98,10 +98,19 @@ clipboard_stand_in="(nothing copied)"
 copied_by() {
   printf '%s' "$clipboard_stand_in" | xclip -i -selection clipboard >/dev/null 2>&1
   "$@"
-  local text=$clipboard_stand_in
+  # A read can come back empty, or fail, while the program takes the
+  # clipboard over: an empty clipboard counts once it has stayed so for a
+  # second.
+  local text=$clipboard_stand_in empty=0
   for _ in $(seq 50); do
     text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
-    [ "$text" != "$clipboard_stand_in" ] && break
+    if [ -z "$text" ]; then
+      empty=$((empty + 1))
+      [ "$empty" -ge 10 ] && break
+    else
+      empty=0
+      [ "$text" != "$clipboard_stand_in" ] && break
+    fi
     sleep 0.1
   done
   [ "$text" = "$clipboard_stand_in" ] || printf '%s' "$text"

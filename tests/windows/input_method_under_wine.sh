@@ -83,7 +83,7 @@ click 300 100
 # Pinyin on as a user switches it on; the first Ctrl+Space can reach Wine
 # before its input context exists, so fcitx5 is then asked directly.
 xdotool key ctrl+space
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   [ "$(fcitx5-remote)" = 2 ] && break
   fcitx5-remote -o
   sleep 0.1
