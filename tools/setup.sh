@@ -15,7 +15,7 @@ packages=(
   fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 ibus ibus-libpinyin
   dpkg-dev lintian desktop-file-utils appstream
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 locales nsis osslsigncode openssl zip
-  clang libclang-rt-14-dev clang-format clang-tidy
+  clang libclang-rt-dev clang-format clang-tidy
 )
 
 missing=()
