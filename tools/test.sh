@@ -16,21 +16,26 @@ jobs=$(nproc)
 step "build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMARK_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build build -j "$jobs"
-# The Windows edition cross-built, then its suites under Wine in the
-# background: they spend most of their time waiting on the programs they
-# drive, so the steps that keep both cores busy (lint, the sanitized suites,
-# the fuzzers) run beside them at the lowest priority, and the sessions get
-# the processor whenever they ask for it; all but the input-method sessions,
-# which run afterwards.
+# The Windows edition cross-built, then the suites of both editions in the
+# background, the Windows ones under Wine first: they spend most of their
+# time waiting on the programs they drive, so the steps that keep both cores
+# busy (lint, the sanitized suites, the fuzzers) run beside them at the lowest
+# priority, and the sessions get the processor whenever they ask for it. The
+# input-method sessions of both editions run afterwards, alone.
 step "Windows build"
 bash tools/build_windows.sh
-step "Windows suites under Wine, beside lint, the sanitized suites and the fuzzers"
+step "suites of both editions, beside lint, the sanitized suites and the fuzzers"
 windows_log=$PWD/build-windows/ctest.log
+linux_log=$PWD/build/ctest.log
 # In a session of their own, so that a failing step here ends them whole.
-(cd build-windows/build && exec setsid ctest --output-on-failure -j "$jobs" -E input_method) \
-  >"$windows_log" 2>&1 &
-windows_suites=$!
-trap 'kill -- "-$windows_suites" 2>/dev/null || true' EXIT
+setsid bash -c 'result=0
+  (cd build-windows/build && ctest --output-on-failure -j "$1" -E input_method) >"$2" 2>&1 ||
+    result=1
+  (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$1" -E input_method) \
+    >"$3" 2>&1 || result=1
+  exit "$result"' _ "$jobs" "$windows_log" "$linux_log" &
+suites=$!
+trap 'kill -- "-$suites" 2>/dev/null || true' EXIT
 renice -n 19 $$ >/dev/null
 
 step "lint"
@@ -55,18 +60,16 @@ cmake --build build-sanitize --target core_tests gui_tests -j "$jobs"
 step "fuzzers"
 bash tools/fuzz.sh 12
 
-step "waiting for the Windows suites"
-windows_result=0
-wait "$windows_suites" || windows_result=$?
+step "waiting for the suites"
+suites_result=0
+wait "$suites" || suites_result=$?
 trap - EXIT
-cat "$windows_log"
-[ "$windows_result" = 0 ] || exit "$windows_result"
+cat "$windows_log" "$linux_log"
+[ "$suites_result" = 0 ] || exit "$suites_result"
 # The input method's timing under load is not what a user meets: its
 # sessions run once nothing else does.
-step "Windows input-method sessions"
+step "input-method sessions"
 (cd build-windows/build && ctest --output-on-failure -R input_method)
-
-step "Linux suites"
 cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -R input_method
 step "done"
