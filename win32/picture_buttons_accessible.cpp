@@ -288,10 +288,7 @@ class PictureButtonsAccessible final : public CountedAccessible {
     if (Gone()) return CO_E_OBJNOTCONNECTED;
     std::vector<VARIANT> children;
     for (long id = 1; id <= ButtonCount(); ++id) children.push_back(Number(id));
-    const long others = static_cast<long>(OtherChildren().size());
-    for (long id = ButtonCount() + 1; id <= ButtonCount() + others; ++id) {
-      children.push_back(OtherChild(Number(id)));
-    }
+    for (HWND other : OtherChildren()) children.push_back(ObjectOf(other));
     // NOLINTNEXTLINE(cppcoreguidelines-owning-memory): COM counts its references
     *object = static_cast<IEnumVARIANT*>(new ChildEnumeration(this, std::move(children), 0));
     return S_OK;
@@ -324,13 +321,17 @@ class PictureButtonsAccessible final : public CountedAccessible {
   // The object of the child window with that id, as VT_DISPATCH; empty for
   // an id that is no child window's.
   [[nodiscard]] VARIANT OtherChild(const VARIANT& child) const {
-    VARIANT found{};
-    if (child.vt != VT_I4 || child.lVal <= ButtonCount()) return found;
+    if (child.vt != VT_I4 || child.lVal <= ButtonCount()) return VARIANT{};
     const std::vector<HWND> others = OtherChildren();
     const auto index = static_cast<std::size_t>(child.lVal - ButtonCount() - 1);
+    return index < others.size() ? ObjectOf(others[index]) : VARIANT{};
+  }
+
+  // A child window's own object, as VT_DISPATCH; empty where it has none.
+  static VARIANT ObjectOf(HWND window) {
+    VARIANT found{};
     IDispatch* object = nullptr;
-    if (index < others.size() &&
-        SUCCEEDED(::AccessibleObjectFromWindow(others[index], static_cast<DWORD>(OBJID_WINDOW),
+    if (SUCCEEDED(::AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
                                                IID_IDispatch, reinterpret_cast<void**>(&object)))) {
       found.vt = VT_DISPATCH;
       found.pdispVal = object;
