@@ -15,6 +15,9 @@ enum class EmojiSet { AlwaysShown, MessageOnly, CommentOnly };
 struct Emoji {
   int number;              // 1 to 120
   std::string_view label;  // UTF-8 in the source; the code is held in GBK
+  // The label's toneless pinyin, a syllable per character, spaced; empty for
+  // a Latin label.
+  std::string_view pinyin;
   EmojiSet set;
 };
 
@@ -34,6 +37,9 @@ const Emoji& EmojiByNumber(int number);
 const Text& EmojiCode(const Emoji& emoji);
 // "图形按钮" number "_" label, in UTF-8.
 std::string EmojiButtonName(const Emoji& emoji);
+// "emoji/pictures/" number ".png", the button's artwork in the source tree
+// and among each edition's resources.
+std::string EmojiPicturePath(const Emoji& emoji);
 // Top-left corner of the emoji's button in the main window's client area.
 GridPlace EmojiGridPlace(int number);
 

@@ -10,6 +10,8 @@
 #include <QMimeData>
 
 #include "editor/context_menu.h"
+#include "emoji/picture_density.h"
+#include "qt/picture_button.h"
 
 namespace quillmark {
 
@@ -33,6 +35,44 @@ std::unique_ptr<QMenu> CommentEditorView::CreateChineseContextMenu() {
   return menu;
 }
 
+namespace {
+
+// An emoji's picture for the completion list, over the list's background, at
+// the view's density as the palette chooses it.
+EmojiCompletion::PictureSource ListPictures(const CommentEditorView* view) {
+  return [view](const Emoji& emoji) -> std::optional<Bitmap> {
+    const QColor background = view->palette().color(QPalette::Base);
+    const QString path = QStringLiteral(":/") + QString::fromStdString(EmojiPicturePath(emoji));
+    const double ratio = view->devicePixelRatioF();
+    const PictureChoice choice = ChoosePicture(ratio);
+    if (!choice.doubleArtwork) return LoadPictureBitmap(path, background);
+    std::optional<Bitmap> picture = LoadPictureBitmap(DoubleDensityPath(path), background);
+    if (picture && choice.resized) {
+      const int side = qRound(kEmojiSize * ratio);
+      picture = ResizePicture(*picture, side, side);
+    }
+    return picture;
+  };
+}
+
+// QScintilla takes a QImage where Scintilla takes RGBA bytes; one of twice the
+// size is drawn at the picture's size in logical pixels.
+EmojiCompletion::PictureRegistration ListPictureRegistration(CommentEditorView* view) {
+  return [view](int type, const Bitmap& picture) {
+    // A copy of its own: QScintilla keeps the image, which would otherwise
+    // share the bitmap's pixels.
+    QImage image =
+        QImage(reinterpret_cast<const uchar*>(picture.pixels.data()), picture.width, picture.height,
+               static_cast<qsizetype>(picture.width) * 4, QImage::Format_RGB32)
+            .copy();
+    image.setDevicePixelRatio(static_cast<double>(picture.width) / kEmojiSize);
+    view->SendScintilla(QsciScintillaBase::SCI_REGISTERRGBAIMAGE, static_cast<unsigned long>(type),
+                        image);
+  };
+}
+
+}  // namespace
+
 void CommentEditorView::contextMenuEvent(QContextMenuEvent* event) {
   const std::unique_ptr<QMenu> menu = CreateChineseContextMenu();
   menu->exec(event->globalPos());
@@ -41,6 +81,13 @@ void CommentEditorView::contextMenuEvent(QContextMenuEvent* event) {
 void CommentEditorView::inputMethodEvent(QInputMethodEvent* event) {
   pendingComposition_ = event->preeditString();
   QsciScintilla::inputMethodEvent(event);
+}
+
+bool CommentEditorView::CaretOnAScreen() {
+  const auto caret = static_cast<unsigned long>(SendScintilla(SCI_GETCURRENTPOS));
+  const QPoint point(static_cast<int>(SendScintilla(SCI_POINTXFROMPOSITION, 0UL, caret)),
+                     static_cast<int>(SendScintilla(SCI_POINTYFROMPOSITION, 0UL, caret)));
+  return QGuiApplication::screenAt(viewport()->mapToGlobal(point)) != nullptr;
 }
 
 ScintillaDirect CommentEditorView::Direct() {
@@ -70,12 +117,18 @@ void CommentEditorView::CommitComposition() {
 CommentEditorFrame::CommentEditorFrame(QWidget* parent)
     : QWidget(parent),
       view_(new CommentEditorView(this)),
-      editor_(view_->Direct(), [this] { view_->CommitComposition(); }) {
+      editor_(view_->Direct(), [this] { view_->CommitComposition(); }),
+      completion_(view_->Direct(), ListPictures(view_), ListPictureRegistration(view_)) {
   // Focus that reaches the frame, by Tab or otherwise, goes straight on to the
   // view and leaves its caret and selection as they were.
   setFocusProxy(view_);
   setFocusPolicy(Qt::StrongFocus);
   view_->setGeometry(rect());
+  connect(view_, &QsciScintillaBase::SCN_CHARADDED, this, [this](int /*character*/) {
+    completion_.CharacterAdded(view_->PendingComposition().isEmpty() && view_->CaretOnAScreen());
+  });
+  connect(view_, qOverload<const char*, int>(&QsciScintillaBase::SCN_AUTOCSELECTION), this,
+          [this](const char* code, int /*position*/) { completion_.ItemChosen(code); });
 }
 
 void CommentEditorFrame::resizeEvent(QResizeEvent* /*event*/) { view_->setGeometry(rect()); }

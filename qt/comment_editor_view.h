@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/scintilla_comment_editor.h"
+#include "emoji/emoji_completion.h"
 
 class QMenu;
 
@@ -25,6 +26,9 @@ class CommentEditorView : public QsciScintilla {
   [[nodiscard]] const QString& PendingComposition() const { return pendingComposition_; }
   // Ends a composition under way with the text the user sees in the document.
   void CommitComposition();
+  // Whether the caret stands on a screen: QScintilla places its lists on the
+  // screen under the caret and fails where there is none.
+  [[nodiscard]] bool CaretOnAScreen();
   // The view's Scintilla as the shared editor rules reach it.
   [[nodiscard]] ScintillaDirect Direct();
 
@@ -38,7 +42,7 @@ class CommentEditorView : public QsciScintilla {
 
 // The comment editor control: a frame that holds one Scintilla view filling
 // it, and the editor rules over that view, through which the rest of the
-// program reaches the comment.
+// program reaches the comment, with the emoji completion.
 class CommentEditorFrame : public QWidget {
   Q_OBJECT
 
@@ -47,6 +51,7 @@ class CommentEditorFrame : public QWidget {
 
   [[nodiscard]] CommentEditor& Editor() { return editor_; }
   [[nodiscard]] CommentEditorView* View() const { return view_; }
+  [[nodiscard]] const EmojiCompletion& Completion() const { return completion_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +59,7 @@ class CommentEditorFrame : public QWidget {
  private:
   CommentEditorView* view_;
   ScintillaCommentEditor editor_;
+  EmojiCompletion completion_;
 };
 
 }  // namespace quillmark

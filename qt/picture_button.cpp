@@ -79,16 +79,19 @@ QString DoubleDensityPath(const QString& resourcePath) {
   return path.insert(dot < 0 ? path.size() : dot, QStringLiteral("@2x"));
 }
 
-QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {
+std::optional<Bitmap> LoadPictureBitmap(const QString& resourcePath, const QColor& background) {
   QFile file(resourcePath);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
   const QByteArray bytes = file.readAll();
-  const std::optional<Bitmap> bitmap =
-      DecodePngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())),
-                       Rgb{static_cast<std::uint8_t>(background.red()),
-                           static_cast<std::uint8_t>(background.green()),
-                           static_cast<std::uint8_t>(background.blue())});
+  return DecodePngPicture(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    static_cast<std::size_t>(bytes.size())),
+                          Rgb{static_cast<std::uint8_t>(background.red()),
+                              static_cast<std::uint8_t>(background.green()),
+                              static_cast<std::uint8_t>(background.blue())});
+}
+
+QPixmap LoadButtonPicture(const QString& resourcePath, const QColor& background) {
+  const std::optional<Bitmap> bitmap = LoadPictureBitmap(resourcePath, background);
   if (!bitmap) return {};
   const QImage image(reinterpret_cast<const uchar*>(bitmap->pixels.data()), bitmap->width,
                      bitmap->height, static_cast<qsizetype>(bitmap->width) * 4,

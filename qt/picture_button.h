@@ -3,6 +3,10 @@
 #include <QAbstractButton>
 #include <QPixmap>
 
+#include <optional>
+
+#include "emoji/png_picture.h"
+
 namespace quillmark {
 
 // A plain rectangle that shows one picture at its top-left corner, at the
@@ -41,6 +45,10 @@ class PictureButton : public QAbstractButton {
   double resizedRatio_ = 0;
   bool pressed_ = false;
 };
+
+// The picture of a Qt resource, decoded by libpng and composed over the
+// background colour; nothing when it cannot be read or decoded.
+std::optional<Bitmap> LoadPictureBitmap(const QString& resourcePath, const QColor& background);
 
 // The picture of a Qt resource, decoded by libpng and composed over the window's
 // background colour; a null pixmap when it cannot be read or decoded.

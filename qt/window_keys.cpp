@@ -1,5 +1,6 @@
 #include "qt/window_keys.h"
 
+#include <Qsci/qsciscintillabase.h>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -11,6 +12,16 @@ WindowKeys::WindowKeys(MainWindow& window) : QObject(&window), window_(window) {
   qApp->installEventFilter(this);
 }
 
+namespace {
+
+// Esc closes the comment's open completion list, not the window.
+bool ListOpenIn(QWidget* widget) {
+  auto* scintilla = qobject_cast<QsciScintillaBase*>(widget);
+  return scintilla != nullptr && scintilla->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) != 0;
+}
+
+}  // namespace
+
 bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
@@ -19,7 +30,7 @@ bool WindowKeys::eventFilter(QObject* watched, QEvent* event) {
   const Qt::KeyboardModifiers held =
       key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
   const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-  if (key->key() == Qt::Key_Escape && held == Qt::NoModifier) {
+  if (key->key() == Qt::Key_Escape && held == Qt::NoModifier && !ListOpenIn(widget)) {
     window_.close();
     return true;
   }

@@ -8,8 +8,8 @@ class MainWindow;
 
 // Looks at every key press meant for a control of the window before the
 // control does: a plain Esc closes the window, whichever control has the
-// focus; Ctrl+Tab and Ctrl+Shift+Tab move the focus on and back even out of
-// the comment, which takes Tab itself, so that every control can be reached
+// focus, unless it closes the comment's completion list; Ctrl+Tab and Ctrl+Shift+Tab move the focus
+// on and back even out of the comment, which takes Tab itself, so that every control can be reached
 // from the keyboard.
 class WindowKeys : public QObject {
   Q_OBJECT

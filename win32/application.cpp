@@ -70,7 +70,10 @@ bool EndsComposition(const MSG& message, HWND window, const CommentEditorFrame& 
 int RunMessageLoop(HWND window, CommentEditorFrame& editor) {
   MSG message{};
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    if (HandleCloseKey(message, window) || HandleNavigationKey(message, window)) continue;
+    if ((!editor.TakesEscape() && HandleCloseKey(message, window)) ||
+        HandleNavigationKey(message, window)) {
+      continue;
+    }
     if (EndsComposition(message, window, editor)) editor.CommitComposition();
     const bool enter = (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
                        message.wParam == VK_RETURN;

@@ -1,11 +1,13 @@
 #include "win32/comment_editor_frame.h"
 
+#include <Scintilla.h>
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "editor/context_menu.h"
 #include "editor/scintilla_messages.h"
 #include "win32/handles.h"
+#include "win32/picture_buttons.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 #include "window/display_scale.h"
@@ -65,6 +67,14 @@ void CommentEditorFrame::CreateScintilla() {
   const ScintillaDirect direct = DirectOf(scintilla_);
   if (direct.function == nullptr) return;
   editor_.emplace(direct, [this] { CommitComposition(); });
+  // The completion list is drawn in the window colours, its pictures over them.
+  completion_.emplace(
+      direct,
+      [this](const Emoji& emoji) {
+        return LoadPictureResource(EmojiPicturePath(emoji), ::GetSysColor(COLOR_WINDOW),
+                                   dotsPerInch_);
+      },
+      EmojiCompletion::RgbaRegistration(direct));
 }
 
 LRESULT CommentEditorFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -80,12 +90,30 @@ LRESULT CommentEditorFrame::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_CONTEXTMENU:
       ShowContextMenu(lParam);
       return 0;
+    case WM_NOTIFY:
+      Notified(*reinterpret_cast<const NMHDR*>(lParam));
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      if (completion_) completion_->PicturesChanged();
+      return 0;
     default:
       return ::DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 
+void CommentEditorFrame::Notified(const NMHDR& header) {
+  if (header.hwndFrom != scintilla_ || !completion_) return;
+  const auto& notification = reinterpret_cast<const SCNotification&>(header);
+  if (header.code == SCN_CHARADDED) {
+    completion_->CharacterAdded(notification.characterSource != SC_CHARACTERSOURCE_TENTATIVE_INPUT);
+  } else if (header.code == SCN_AUTOCSELECTION && notification.text != nullptr) {
+    completion_->ItemChosen(notification.text);
+  }
+}
+
 void CommentEditorFrame::SetDotsPerInch(int dotsPerInch) {
+  dotsPerInch_ = dotsPerInch;
+  if (completion_) completion_->PicturesChanged();
   if (!editor_) return;
   editor_->Scintilla().Send(sci::kSetMarginWidthN, 0,
                             ScaledLength(kLineNumberMarginWidth, dotsPerInch));

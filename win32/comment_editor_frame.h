@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "editor/scintilla_comment_editor.h"
+#include "emoji/emoji_completion.h"
 #include "win32/composition_ending.h"
 
 namespace quillmark::win32 {
@@ -27,6 +28,8 @@ class CommentEditorFrame {
   [[nodiscard]] HWND Scintilla() const { return scintilla_; }
   // Empty only when Scintilla's window class could not be created.
   [[nodiscard]] std::optional<ScintillaCommentEditor>& Editor() { return editor_; }
+  // Whether Esc would close the comment's completion list rather than the window.
+  [[nodiscard]] bool TakesEscape() const { return completion_ && completion_->ListOpen(); }
 
   void AttachWindow(HWND window) { window_ = window; }
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -37,6 +40,7 @@ class CommentEditorFrame {
   void SetDotsPerInch(int dotsPerInch);
 
  private:
+  void Notified(const NMHDR& header);
   void CreateScintilla();
   void ShowContextMenu(LPARAM screenPoint);
 
@@ -45,6 +49,8 @@ class CommentEditorFrame {
   std::unique_ptr<InputContext> context_;
   std::unique_ptr<CompositionEnding> composition_;
   std::optional<ScintillaCommentEditor> editor_;
+  std::optional<EmojiCompletion> completion_;
+  int dotsPerInch_ = 96;
 };
 
 // Scintilla's window as the shared editor rules reach it.

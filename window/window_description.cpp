@@ -92,7 +92,7 @@ ElementRecord EmojiButtonRecord(const Emoji& emoji) {
   ElementRecord record =
       Control(kFirstEmojiId + static_cast<std::uint32_t>(emoji.number), ElementKind::PictureButton,
               EmojiButtonName(emoji), kMainWindowId, place.left, place.top, kEmojiSize, kEmojiSize);
-  record.properties.picture = "emoji/pictures/" + std::to_string(emoji.number) + ".png";
+  record.properties.picture = EmojiPicturePath(emoji);
   record.properties.emojiNumber = emoji.number;
   // Named by the code it inserts; built by appending, which GCC 12 does not
   // misread as an overlapping copy.

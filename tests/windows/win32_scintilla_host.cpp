@@ -8,6 +8,7 @@
 
 #include "tests/editor/scintilla_host.h"
 #include "win32/comment_editor_frame.h"
+#include "win32/wide_text.h"
 
 namespace quillmark::testing {
 namespace {
@@ -25,6 +26,17 @@ class Win32ScintillaHost final : public ScintillaHost {
   ~Win32ScintillaHost() override { ::DestroyWindow(parent_); }
 
   [[nodiscard]] ScintillaDirect Direct() override { return win32::DirectOf(frame_->Scintilla()); }
+
+  void Type(std::string_view utf8) override {
+    for (const wchar_t unit : win32::Widen(utf8)) {
+      ::SendMessageW(frame_->Scintilla(), WM_CHAR, unit, 1);
+    }
+  }
+
+  void Press(Key key) override {
+    static constexpr WPARAM kKeys[] = {VK_RETURN, VK_TAB, VK_ESCAPE, VK_DOWN, VK_UP};
+    ::SendMessageW(frame_->Scintilla(), WM_KEYDOWN, kKeys[static_cast<int>(key)], 1);
+  }
 
  private:
   HWND parent_;
