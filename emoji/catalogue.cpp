@@ -140,7 +140,7 @@ struct PaletteRow {
 
 // Rows of fifteen at a pitch of 32 pixels; the top row holds the newest emoji,
 // the last two rows stand one pixel further right, and the spacing is uneven.
-constexpr std::array<PaletteRow, 8> kPaletteRows = {{
+constexpr std::array<PaletteRow, kPaletteRowCount> kPaletteRows = {{
     {106, 224, 15},
     {1, 258, 15},
     {16, 297, 15},
@@ -150,7 +150,6 @@ constexpr std::array<PaletteRow, 8> kPaletteRows = {{
     {76, 456, 16},
     {91, 496, 16},
 }};
-constexpr int kEmojisPerRow = 15;
 constexpr int kColumnPitch = 32;
 
 std::array<Text, kEmojiCount> MakeCodes() {
@@ -194,6 +193,18 @@ GridPlace EmojiGridPlace(int number) {
     }
   }
   return {-1, -1};
+}
+
+PalettePlace EmojiPalettePlace(int number) {
+  for (int row = 0; row < kPaletteRowCount; ++row) {
+    const int column = number - kPaletteRows.at(static_cast<std::size_t>(row)).firstNumber;
+    if (column >= 0 && column < kEmojisPerRow) return {row, column};
+  }
+  return {-1, -1};
+}
+
+int EmojiAtPalettePlace(PalettePlace place) {
+  return kPaletteRows.at(static_cast<std::size_t>(place.row)).firstNumber + place.column;
 }
 
 std::vector<int> EmojiNumbersOf(EmojiSet set) {

@@ -43,6 +43,16 @@ std::string EmojiPicturePath(const Emoji& emoji);
 // Top-left corner of the emoji's button in the main window's client area.
 GridPlace EmojiGridPlace(int number);
 
+// The palette's rows, top to bottom, of fifteen places each, left to right.
+inline constexpr int kPaletteRowCount = 8;
+inline constexpr int kEmojisPerRow = 15;
+struct PalettePlace {
+  int row;
+  int column;
+};
+PalettePlace EmojiPalettePlace(int number);
+int EmojiAtPalettePlace(PalettePlace place);
+
 // Numbers of a set in ascending order.
 std::vector<int> EmojiNumbersOf(EmojiSet set);
 

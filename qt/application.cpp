@@ -7,6 +7,7 @@
 #include "qt/event_wiring.h"
 #include "qt/fatal_error.h"
 #include "qt/gui_font.h"
+#include "qt/palette_focus.h"
 #include "qt/window_builder.h"
 #include "qt/window_keys.h"
 #include "window/start_up.h"
@@ -47,6 +48,7 @@ std::optional<StartedWindow> StartMainWindow(const WindowDescription& descriptio
       *started.window, started.window->EditorFrame()->Editor(), *started.desktop);
   WireEvents(*started.window, *read, *started.operations);
   new WindowKeys(*started.window);
+  new PaletteFocus(*started.window);
   started.operations->OnMainWindowCreated();
   started.window->MoveToScreenCentre();
   started.window->show();

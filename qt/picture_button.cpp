@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 
 #include <span>
 
@@ -44,10 +45,18 @@ const QPixmap& PictureButton::PictureForScreen() {
 
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
   const QPixmap& picture = PictureForScreen();
-  if (picture.isNull()) return;
+  if (picture.isNull() && !hasFocus()) return;
   QPainter painter(this);
   painter.setClipRect(rect());
   painter.drawPixmap(QPointF(0, 0), picture);
+  if (hasFocus()) {
+    // The style's own focus mark, in the palette's colours, high contrast
+    // included.
+    QStyleOptionFocusRect mark;
+    mark.initFrom(this);
+    mark.backgroundColor = palette().color(QPalette::Window);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
+  }
 }
 
 bool PictureButton::hitButton(const QPoint& position) const { return rect().contains(position); }

@@ -11,9 +11,9 @@ namespace quillmark {
 
 // A plain rectangle that shows one picture at its top-left corner, at the
 // picture's own size in logical pixels and clipped to the button, the same in
-// every state. It
-// clicks on a left-button release over it after a press on it, and never takes
-// the keyboard focus.
+// every state. It clicks on a left-button release over it after a press on
+// it, and takes the keyboard focus only where the palette's keyboard order
+// gives it the focus policy; it then shows the style's focus mark.
 class PictureButton : public QAbstractButton {
   Q_OBJECT
 

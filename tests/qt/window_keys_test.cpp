@@ -15,8 +15,19 @@ TEST_F(MainWindowTest, EscInTheEditorClosesTheWindow) {
   EXPECT_FALSE(Window().isVisible());
 }
 
+TEST_F(MainWindowTest, EscClosesTheCompletionListFirst) {
+  View()->setFocus();
+  QTest::keyClicks(View(), "[wx");
+  QTest::keyClick(View(), Qt::Key_Escape);
+  EXPECT_TRUE(Window().isVisible());
+  EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "[wx");
+  QTest::keyClick(View(), Qt::Key_Escape);
+  EXPECT_FALSE(Window().isVisible());
+}
+
 TEST_F(MainWindowTest, EscClosesFromEveryControlThatTakesFocus) {
-  for (const char* name : {"编辑框_文件名", "按钮1_复制文本", "选择框_打开TXT文件位置"}) {
+  for (const char* name :
+       {"编辑框_文件名", "按钮1_复制文本", "选择框_打开TXT文件位置", "图形按钮106_嘿哈"}) {
     Window().show();
     QWidget* control = ControlNamed(name);
     control->setFocus();
@@ -61,18 +72,33 @@ TEST_F(MainWindowTest, TabVisitsTheTabStopsAndSkipsTheDisabledRadio) {
   EXPECT_EQ(visited, expected);
 }
 
-TEST_F(MainWindowTest, CtrlTabLeavesTheEditorForwardAndBack) {
+// Comment, palette, side panel: the palette is one stop, whose focus the
+// arrows move and where Enter and Space insert at the comment's caret.
+TEST_F(MainWindowTest, CtrlTabLeavesTheEditorThroughThePaletteForwardAndBack) {
+  const auto ctrlTab = [](bool back) {
+    QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab,
+                    back ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+  };
   View()->setFocus();
-  QTest::keyClick(View(), Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClicks(View(), "ab");
+  QTest::keyClick(View(), Qt::Key_Left);
+  ctrlTab(false);
+  EXPECT_TRUE(ControlNamed("图形按钮106_嘿哈")->hasFocus());
+  for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Return, Qt::Key_Space}) {
+    QTest::keyClick(QApplication::focusWidget(), key);
+  }
+  EXPECT_TRUE(ControlNamed("图形按钮108_奸笑")->hasFocus());
+  EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "a[奸笑][奸笑]b");
+  ctrlTab(false);
   EXPECT_TRUE(ControlNamed("单选框1_留言表情")->hasFocus());
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+  ctrlTab(false);
   EXPECT_TRUE(ControlNamed("按钮1_复制文本")->hasFocus());
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
-                  Qt::ControlModifier | Qt::ShiftModifier);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab,
-                  Qt::ControlModifier | Qt::ShiftModifier);
+  ctrlTab(true);
+  ctrlTab(true);
+  EXPECT_TRUE(ControlNamed("图形按钮108_奸笑")->hasFocus()) << "back where it was left";
+  ctrlTab(true);
   EXPECT_TRUE(View()->hasFocus());
-  EXPECT_EQ(Editor().GetTextLength(), 0) << "no tab typed into the comment";
+  EXPECT_EQ(Editor().GetTextLength(), 18) << "no tab typed into the comment";
 }
 
 TEST_F(MainWindowTest, EnterStartsALineAndPressesNoButton) {
