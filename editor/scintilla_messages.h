@@ -67,6 +67,7 @@ inline constexpr unsigned int kSetViewEol = 2356;
 inline constexpr unsigned int kUsePopUp = 2371;
 inline constexpr unsigned int kSetCursor = 2386;
 inline constexpr unsigned int kSetEmptySelection = 2556;
+inline constexpr unsigned int kAutoCSetOptions = 2638;
 inline constexpr unsigned int kRgbaImageSetWidth = 2624;
 inline constexpr unsigned int kRgbaImageSetHeight = 2625;
 inline constexpr unsigned int kRegisterRgbaImage = 2627;
@@ -82,6 +83,7 @@ inline constexpr long kCursorNormal = -1;
 inline constexpr long kCodePageUtf8 = 65001;
 inline constexpr long kImeInline = 1;
 inline constexpr long kOrderCustom = 2;
+inline constexpr long kAutoCompleteFixedSize = 1;
 
 // Notifications, and where a character came from.
 inline constexpr unsigned int kCharAdded = 2001;

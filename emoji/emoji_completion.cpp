@@ -104,6 +104,10 @@ void EmojiCompletion::CharacterAdded(bool listMayOpen) {
   Send(sci::kAutoCSetAutoHide, 1);
   Send(sci::kAutoCSetCancelAtStart, 1);
   Send(sci::kAutoCSetMaxHeight, kListRows);
+  // A list that follows the typing is not for resizing; with a sizing frame
+  // it would also be a top-level window of its own to a window manager.
+  // Scintilla 3 does not know the message and ignores it.
+  Send(sci::kAutoCSetOptions, static_cast<std::uintptr_t>(sci::kAutoCompleteFixedSize));
   // Shown as if nothing had been typed: Scintilla would otherwise select only
   // an item that begins with the typed text, and "wx" begins none. Choosing
   // replaces the typed text here instead.

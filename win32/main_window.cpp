@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "emoji/catalogue.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -72,6 +73,17 @@ void MainWindow::AddPictureButton(std::string name, int id, const RECT& place, s
                                   bool visible, std::string accessibleName) {
   pictureButtons_.Add(id, place, std::move(picture), visible, std::move(accessibleName));
   pictureButtonIds_.emplace(std::move(name), id);
+}
+
+void MainWindow::AddPaletteFocus() {
+  std::map<int, int> idsByNumber;
+  for (const Emoji& emoji : EmojiCatalogue()) {
+    const auto found = pictureButtonIds_.find(EmojiButtonName(emoji));
+    if (found != pictureButtonIds_.end()) idsByNumber.emplace(emoji.number, found->second);
+  }
+  paletteFocus_ =
+      std::make_unique<PaletteFocus>(window_, editor_ != nullptr ? editor_->Window() : nullptr,
+                                     pictureButtons_, std::move(idsByNumber));
 }
 
 HWND MainWindow::Control(std::string_view name) const {

@@ -13,6 +13,7 @@
 #include "win32/comment_editor_frame.h"
 #include "win32/dots_per_inch.h"
 #include "win32/handles.h"
+#include "win32/palette_focus.h"
 #include "win32/picture_buttons.h"
 
 namespace quillmark::win32 {
@@ -44,6 +45,9 @@ class MainWindow final : public WindowControls {
   void Keep(std::unique_ptr<CaptionLabel> label) { labels_.push_back(std::move(label)); }
   void Keep(std::unique_ptr<CommentEditorFrame> editor) { editor_ = std::move(editor); }
   [[nodiscard]] CommentEditorFrame* EditorFrame() const { return editor_.get(); }
+  // The palette's stop in the keyboard's order, after the comment; once the
+  // emoji and the comment are in place.
+  void AddPaletteFocus();
 
   // Runs the handler when the control with this id reports a click.
   void OnClick(int id, std::function<void()> handler);
@@ -98,6 +102,7 @@ class MainWindow final : public WindowControls {
   std::vector<std::unique_ptr<PictureButton>> pictureButtonWindows_;
   std::vector<std::unique_ptr<CaptionLabel>> labels_;
   std::unique_ptr<CommentEditorFrame> editor_;
+  std::unique_ptr<PaletteFocus> paletteFocus_;
 };
 
 }  // namespace quillmark::win32

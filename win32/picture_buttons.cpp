@@ -69,6 +69,41 @@ bool PictureButtonGroup::SetVisible(int id, bool visible) {
   return false;
 }
 
+const PictureButtonGroup::Button* PictureButtonGroup::Find(int id) const {
+  for (const Button& button : buttons_) {
+    if (button.id == id) return &button;
+  }
+  return nullptr;
+}
+
+bool PictureButtonGroup::IsVisible(int id) const {
+  const Button* button = Find(id);
+  return button != nullptr && button->visible;
+}
+
+int PictureButtonGroup::ChildIdOf(int id) const {
+  const Button* button = Find(id);
+  return button == nullptr ? 0 : static_cast<int>(button - buttons_.data()) + 1;
+}
+
+// Two pixels around the picture, in the pitch's gap.
+RECT PictureButtonGroup::MarkPlace(const Button& button) const {
+  RECT place = button.place;
+  const int margin = ScaledLength(2, dotsPerInch_);
+  ::InflateRect(&place, margin, margin);
+  return place;
+}
+
+void PictureButtonGroup::SetFocusMark(int id) {
+  for (const int marked : {focusMark_, id}) {
+    if (const Button* button = Find(marked); button != nullptr && host_ != nullptr) {
+      const RECT place = MarkPlace(*button);
+      ::InvalidateRect(host_, &place, TRUE);
+    }
+  }
+  focusMark_ = id;
+}
+
 void PictureButtonGroup::PostClick(int id) const {
   ::PostMessageW(host_, kClickPostedMessage, static_cast<WPARAM>(id), 0);
 }
@@ -111,6 +146,11 @@ void PictureButtonGroup::Paint() const {
                         button.place.bottom);
     DrawPicture(context, *button.picture, {button.place.left, button.place.top});
     ::RestoreDC(context, saved);
+  }
+  // The system's own focus rectangle, which every colour scheme shows.
+  if (const Button* marked = Find(focusMark_); marked != nullptr && marked->visible) {
+    const RECT place = MarkPlace(*marked);
+    ::DrawFocusRect(context, &place);
   }
 }
 

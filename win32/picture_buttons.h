@@ -18,7 +18,8 @@ namespace quillmark::win32 {
 // 120 emoji, more than everything else together. Each is a plain rectangle
 // showing one picture in every state, clipped to the button. A left press on
 // a shown button captures the mouse; the release over the same button is its
-// click, a release elsewhere none. They never take the focus.
+// click, a release elsewhere none. The buttons never take the focus
+// themselves; the group draws the focus mark where the keyboard has it.
 class PictureButtonGroup {
  public:
   // Posted to the host: click the button whose id is the wParam.
@@ -35,6 +36,14 @@ class PictureButtonGroup {
            std::string accessibleName = {});
   // False when the group holds no button with that id.
   bool SetVisible(int id, bool visible);
+  [[nodiscard]] bool IsVisible(int id) const;
+  // The keyboard's focus mark on the button with that id, drawn in the
+  // system's focus style; 0 for none.
+  void SetFocusMark(int id);
+  [[nodiscard]] int FocusMark() const { return focusMark_; }
+  // The button's child id in the window's accessible object: its place in
+  // the order added, from 1; 0 for none.
+  [[nodiscard]] int ChildIdOf(int id) const;
   // The places and pictures for a screen of that many dots per inch, the
   // pictures composed over the button face's colour as it now is.
   void SetDotsPerInch(int dotsPerInch);
@@ -62,6 +71,8 @@ class PictureButtonGroup {
 
  private:
   void Paint() const;
+  [[nodiscard]] const Button* Find(int id) const;
+  [[nodiscard]] RECT MarkPlace(const Button& button) const;
   void Press(POINT point);
   void Release(POINT point);
   [[nodiscard]] const Button* ButtonAt(POINT point) const;
@@ -70,6 +81,7 @@ class PictureButtonGroup {
   int dotsPerInch_ = 96;
   std::vector<Button> buttons_;
   const Button* pressed_ = nullptr;
+  int focusMark_ = 0;
   ClickHandler clicked_;
 };
 

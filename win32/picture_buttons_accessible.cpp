@@ -175,7 +175,10 @@ class PictureButtonsAccessible final : public CountedAccessible {
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
     if (Gone()) return CO_E_OBJNOTCONNECTED;
     if (const auto* button = ButtonOf(child)) {
-      return Answer(button->visible ? 0 : STATE_SYSTEM_INVISIBLE, state);
+      const bool marked = button->id == buttons_->FocusMark();
+      return Answer(button->visible ? STATE_SYSTEM_FOCUSABLE | (marked ? STATE_SYSTEM_FOCUSED : 0)
+                                    : STATE_SYSTEM_INVISIBLE,
+                    state);
     }
     return standard_->get_accState(Standard(child), state);
   }
@@ -196,6 +199,13 @@ class PictureButtonsAccessible final : public CountedAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
     if (Gone()) return CO_E_OBJNOTCONNECTED;
+    // The emoji with the keyboard's mark, rather than the window that holds
+    // the focus for the palette.
+    if (const int child = buttons_->ChildIdOf(buttons_->FocusMark()); child > 0) {
+      focus->vt = VT_I4;
+      focus->lVal = child;
+      return S_OK;
+    }
     const HRESULT result = standard_->get_accFocus(focus);
     MoveUp(focus);
     return result;

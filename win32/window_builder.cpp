@@ -140,6 +140,7 @@ std::unique_ptr<MainWindow> CreateMainWindow(const WindowDescription& descriptio
     window->AddControl(record.name, control, PlaceOf(record));
     built.emplace(record.id, control);
   }
+  window->AddPaletteFocus();
   return window;
 }
 

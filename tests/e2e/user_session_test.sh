@@ -139,17 +139,45 @@ wait_for_file "$links" || true
   fail "handler got '$(cat "$links")'"
 echo "5. the tencent: handler received the exact link"
 
-# 6. Every control within reach of the keyboard: from the editor, Ctrl+Tab
-# twice reaches 复制留言, and Space copies.
+# 6. Emoji from the keyboard: "[" or "【" and letters offer the emoji, Enter
+# or Esc answer the list, Ctrl+Z takes a completion back; Ctrl+Tab reaches the
+# palette, whose arrows and Enter and Space insert at the comment's caret.
+click "${clear_button[@]}"
+click "${editor[@]}"
+xdotool type --delay 15 "[wx"
+xdotool key Return Return
+xdotool type --delay 15 "【微"
+xdotool key Return Return
+xdotool type --delay 15 "[1]"
+xdotool key Return
+xdotool type --delay 15 "[wx"
+take_screenshot completion_list
+xdotool key Escape
+sleep 0.3
+xdotool getwindowname "$window_id" >/dev/null 2>&1 || fail "Esc over the list closed the window"
+xdotool key Return
+xdotool type --delay 15 "[ok"
+xdotool key Return ctrl+z ctrl+Tab Right Right Return
+take_screenshot palette_focus
+xdotool key space
+click "${copy_button[@]}"
+sleep 0.3
+expected=$(printf '[微笑]\r\n[微笑]\r\n[1]\r\n[wx\r\n[ok[奸笑][奸笑]')
+[ "$(clipboard)" = "$expected" ] || fail "keyboard emoji gave: $(clipboard | od -c | head -n 4)"
+echo "6. [wx and 【微 completed to [微笑], [1] kept, Esc kept [wx, Ctrl+Z undid [OK];"\
+  "Ctrl+Tab, Right, Right, Enter, Space put [奸笑] in twice"
+
+# 7. Every control within reach of the keyboard: from the editor, Ctrl+Tab
+# three times (the palette, the first radio) reaches 复制留言, and Space copies.
 click "${clear_button[@]}"
 click "${editor[@]}"
 xdotool type --delay 15 "keys"
-xdotool key ctrl+Tab ctrl+Tab space
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab space
 sleep 0.3
-[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab, Ctrl+Tab, Space copied '$(clipboard)'"
-echo "6. from the editor Ctrl+Tab reached 复制留言, and Space copied"
+[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab three times, Space copied '$(clipboard)'"
+echo "7. from the editor Ctrl+Tab reached 复制留言, and Space copied"
 
-# 7. Esc closes; what is left in the editor is saved nowhere.
+# 8. Esc closes; what is left in the editor is saved nowhere.
 click "${editor[@]}"
 xdotool type --delay 15 "unsaved-marker"
 xdotool key Escape
@@ -158,4 +186,4 @@ wait_for_exit
 if grep -rl "unsaved-marker" "$HOME" "$program_dir" "$XDG_RUNTIME_DIR" 2>/dev/null; then
   fail "the comment was saved"
 fi
-echo "7. Esc closed the window, exit code 0, nothing saved"
+echo "8. Esc closed the window, exit code 0, nothing saved"

@@ -111,11 +111,23 @@ if [ "$dpi" != 96 ]; then
   click 27 270
   click 540 346 0.5
   [ "$(clipboard)" = "[微笑]" ] || fail "an emoji clicked at its scaled place gave '$(clipboard)'"
+  # The completion list and the palette's focus mark at the scale.
+  click 650 150
+  xdotool type --delay 20 "[wx"
+  sleep 0.3
+  take_screenshot "${shot}_completion_list"
+  xdotool key Return ctrl+Tab Right Right
+  sleep 0.3
+  take_screenshot "${shot}_palette_focus"
+  xdotool key Return
+  click 540 346 0.5
+  [ "$(clipboard)" = "[微笑][微笑][奸笑]" ] || fail "keyboard emoji at $dpi dpi gave '$(clipboard)'"
   click 650 150
   xdotool key Escape
   wait_for_exit 10
   [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-  echo "2. at $dpi dpi the first emoji is drawn $drawn px wide and, clicked, puts [微笑] in"
+  echo "2. at $dpi dpi the first emoji is drawn $drawn px wide and, clicked, puts [微笑] in;"\
+    "[wx and Enter, then Ctrl+Tab, Right, Right and Enter, put [微笑][奸笑] in"
   echo "session under Wine ($language, $dpi dpi): passed"
   exit 0
 fi
@@ -125,8 +137,8 @@ declare -A codes hidden
 while read -r number label set; do
   codes[$number]="[$label]"
   [ "$set" = kMessage ] && hidden[$number]=1
-done < <(grep -oE '\{[0-9]+, "[^"]+", k[A-Za-z]+\}' "$source_dir/emoji/catalogue.cpp" |
-  sed -E 's/\{([0-9]+), "([^"]+)", (k[A-Za-z]+)\}/\1 \2 \3/')
+done < <(grep -oE '\{[0-9]+, "[^"]+", "[^"]*", k[A-Za-z]+\}' "$source_dir/emoji/catalogue.cpp" |
+  sed -E 's/\{([0-9]+), "([^"]+)", "[^"]*", (k[A-Za-z]+)\}/\1 \2 \3/')
 [ "${#codes[@]}" = 120 ] && [ "${#hidden[@]}" = 26 ] || fail "catalogue not read"
 row_first=(106 1 16 31 46 61 76 91)
 row_top=(224 258 297 337 374 416 456 496)
@@ -182,20 +194,49 @@ uri="tencent://message/?uin=800012345&Site=https://www.example.com/&Menu=yes"
   fail "handler got '$(cat "$program_dir/links.txt" 2>/dev/null)'"
 echo "5. the handler got $uri"
 
-# 6. Every control within reach of the keyboard: from the editor, Ctrl+Tab
-# twice reaches 复制留言, and Space copies.
+# 6. Emoji from the keyboard: "[" or "【" and letters offer the emoji, Enter
+# or Esc answer the list, Ctrl+Z takes a completion back; Ctrl+Tab reaches the
+# palette, whose arrows and Enter and Space insert at the comment's caret.
 click 613 346
-click 650 150 # right of the file browser that the reveal left open
-xdotool type --delay 20 "keys"
-xdotool key ctrl+Tab ctrl+Tab space
+click 650 150
+xdotool type --delay 20 "[wx"
+xdotool key Return Return
+xdotool type --delay 20 "【微"
+xdotool key Return Return
+xdotool type --delay 20 "[1]"
+xdotool key Return
+xdotool type --delay 20 "[wx"
+sleep 0.3
+take_screenshot "${shot}_completion_list"
+xdotool key Escape
 sleep 0.5
-[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab, Ctrl+Tab, Space copied '$(clipboard)'"
-echo "6. from the editor Ctrl+Tab reached 复制留言, and Space copied"
+kill -0 "$app_pid" 2>/dev/null || fail "Esc over the list ended the program"
+xdotool key Return
+xdotool type --delay 20 "[ok"
+xdotool key Return ctrl+z ctrl+Tab Right Right Return
+sleep 0.3
+take_screenshot "${shot}_palette_focus"
+xdotool key space
+click 540 346 0.5
+[ "$(clipboard)" = "$(printf '[微笑]\n[微笑]\n[1]\n[wx\n[ok[奸笑][奸笑]')" ] ||
+  fail "keyboard emoji gave: $(clipboard | od -c | head -n 4)"
+echo "6. [wx and 【微 completed to [微笑], [1] kept, Esc kept [wx, Ctrl+Z undid [OK];"\
+  "Ctrl+Tab, Right, Right, Enter, Space put [奸笑] in twice"
 
-# 7. Esc in the editor ends the program with exit code 0.
+# 7. Every control within reach of the keyboard: from the editor, Ctrl+Tab
+# three times (the palette, the first radio) reaches 复制留言, and Space copies.
+click 613 346
+click 650 150
+xdotool type --delay 20 "keys"
+xdotool key ctrl+Tab ctrl+Tab ctrl+Tab space
+sleep 0.5
+[ "$(clipboard)" = "keys" ] || fail "Ctrl+Tab three times, Space copied '$(clipboard)'"
+echo "7. from the editor Ctrl+Tab reached 复制留言, and Space copied"
+
+# 8. Esc in the editor ends the program with exit code 0.
 click 650 150
 xdotool key Escape
 wait_for_exit 10
 [ "$exit_code" = 0 ] || fail "exit code $exit_code"
-echo "7. Esc: exit code 0"
+echo "8. Esc: exit code 0"
 echo "session under Wine ($language): passed"
