@@ -34,6 +34,9 @@ fcitx5)
   for _ in $(seq 100); do fcitx5-remote >/dev/null 2>&1 && break; sleep 0.1; done
   export QT_IM_MODULE=fcitx XMODIFIERS=@im=fcitx
   switch_on() { fcitx5-remote -o; sleep 0.3; }
+  # fcitx5's Chinese punctuation makes "[" a "·": the bracket is typed with
+  # pinyin off, as its users do.
+  open_bracket() { fcitx5-remote -c; sleep 0.3; xdotool key bracketleft; switch_on; }
   shown="ni hao" # fcitx5 shows the pinyin while composing
   ;;
 ibus)
@@ -42,6 +45,7 @@ ibus)
   for _ in $(seq 100); do ibus engine libpinyin 2>/dev/null && break; sleep 0.1; done
   export QT_IM_MODULE=ibus XMODIFIERS=@im=ibus
   switch_on() { sleep 0.3; }
+  open_bracket() { xdotool key bracketleft; } # libpinyin makes it "【"
   shown="你好" # IBus shows the highlighted candidate
   ;;
 *) fail "no such framework: $framework" ;;
@@ -83,6 +87,18 @@ step_copy() {
   got="$(clipboard)|$(editor_text)"
   expected="$shown|$shown"
 }
+# The completion list waits for the composition: a bracket, then 微笑
+# committed, then Enter chooses [微笑].
+step_completion() {
+  fresh_comment
+  open_bracket
+  type_pinyin weixiao
+  xdotool key space
+  sleep 0.4
+  xdotool key Return
+  expected="[微笑]"
+  got=$(editor_text)
+}
 step_account_name() {
   click 600 386
   type_pinyin nihao
@@ -93,7 +109,7 @@ step_account_name() {
   got=$(ls "$program_dir" | grep -oE '你好评论' || true)
 }
 
-for step in typing emoji copy account_name; do
+for step in typing emoji copy completion account_name; do
   "step_$step"
   [ "$got" = "$expected" ] || fail "$framework, $step: got '$got', expected '$expected'"
   echo "$framework, $step: $got"

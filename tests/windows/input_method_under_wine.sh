@@ -140,6 +140,23 @@ step_candidate_click() {
   expected="你好"
   got=$(editor_text)
 }
+# The completion list waits for the composition: "[" with pinyin off (its
+# Chinese punctuation makes it a "·"), then 微笑 committed, then Enter.
+step_completion() {
+  fresh_comment
+  fcitx5-remote -c
+  sleep 0.3
+  xdotool key bracketleft
+  fcitx5-remote -o
+  sleep 0.3
+  type_pinyin weixiao
+  xdotool key space
+  sleep 0.8
+  xdotool key Return
+  sleep 0.4
+  expected="[微笑]"
+  got=$(editor_text)
+}
 step_account_name() {
   click 510 417 # unchecked: no file browser over the window
   click 600 386
@@ -162,8 +179,8 @@ step_escape() {
   got=$(editor_text)
 }
 
-steps=(typing emoji copy escape account_name)
-[ "$style" = on-the-spot ] && steps=(typing candidate_click emoji copy escape account_name)
+steps=(typing emoji copy escape completion account_name)
+[ "$style" = on-the-spot ] && steps=(typing candidate_click emoji copy escape completion account_name)
 for step in "${steps[@]}"; do
   "step_$step"
   [ "$got" = "$expected" ] || fail "$style, $step: got '$got', expected '$expected'"
