@@ -30,5 +30,16 @@ grep -qP '^text\t公众号$' "$work_dir/tree.txt" ||
 # Copied with 复制留言, the comment holds what the action put in.
 copied=$(copied_by xdotool mousemove --window "$window_id" 540 346 click 1)
 [ "$copied" = "[微笑]" ] || fail "activating [微笑] gave '$copied'"
+# The completion list's chosen item, and the palette's focused emoji, are what
+# has the focus: what a screen reader announces.
+focused() { timeout 60 /usr/bin/python3 "$(dirname "$0")/accessible_tree.py" Quillmark --focused; }
+xdotool mousemove --window "$window_id" 300 100 click 1
+xdotool type --delay 30 "[h"
+sleep 0.5
+focused | grep -qP '^list item\t\[害羞\]$' || fail "the list's first item has no focus: $(focused)"
+xdotool key Escape ctrl+Tab Right
+sleep 0.5
+focused | grep -qP '^push button\t\[捂脸\]$' || fail "the palette's emoji has no focus: $(focused)"
 echo "screen reader (AT-SPI): $(wc -l <"$work_dir/found.txt") emoji by their codes in catalogue" \
-  "order, QQ交谈 and 公众号, [微笑] activated: passed"
+  "order, QQ交谈 and 公众号, [微笑] activated; the list's [害羞] and the palette's [捂脸]"\
+  "focused: passed"

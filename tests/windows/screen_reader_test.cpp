@@ -171,6 +171,34 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
   RunPostedMessages();
   EXPECT_EQ(editor.GetText(editor.GetTextLength()), "[微笑]");
 
+  // The palette, the next stop after the comment: the emoji that the arrow
+  // keys mark has the focus, as the focus events and accFocus tell, and
+  // Enter inserts it.
+  static std::vector<long> focusEvents;
+  const HWINEVENTHOOK hook = ::SetWinEventHook(
+      EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND, LONG object, LONG child, DWORD, DWORD) {
+        if (object == OBJID_CLIENT && child != CHILDID_SELF) focusEvents.push_back(child);
+      },
+      ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+  HWND palette = ::GetNextDlgTabItem(window->Window(), window->EditorFrame()->Window(), FALSE);
+  ::SetFocus(palette);
+  for (const WPARAM key : {VK_RIGHT, VK_RIGHT}) ::SendMessageW(palette, WM_KEYDOWN, key, 1);
+  RunPostedMessages();
+  VARIANT focus{};
+  ASSERT_EQ(client->get_accFocus(&focus), S_OK);
+  ASSERT_EQ(focus.vt, VT_I4);
+  EXPECT_EQ(NameOf(client, focus.lVal), "[奸笑]")
+      << "Ctrl+Tab, Right, Right: the third of the top row";
+  VARIANT state{};
+  client->get_accState(Id(focus.lVal), &state);
+  EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSED, 0);
+  ASSERT_FALSE(focusEvents.empty()) << "no EVENT_OBJECT_FOCUS for an emoji";
+  EXPECT_EQ(focusEvents.back(), focus.lVal);
+  ::UnhookWinEvent(hook);
+  ::SendMessageW(palette, WM_KEYDOWN, VK_RETURN, 1);
+  EXPECT_EQ(editor.GetText(editor.GetTextLength()), "[微笑][奸笑]");
+
   // The customer-service picture, a window of its own, is a push button too.
   IAccessible* service = nullptr;
   ASSERT_EQ(::AccessibleObjectFromWindow(window->Control("图形按钮_联系客服"),
