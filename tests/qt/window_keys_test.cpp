@@ -1,3 +1,4 @@
+#include <Qsci/qsciscintillabase.h>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -23,6 +24,17 @@ TEST_F(MainWindowTest, EscClosesTheCompletionListFirst) {
   EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "[wx");
   QTest::keyClick(View(), Qt::Key_Escape);
   EXPECT_FALSE(Window().isVisible());
+}
+
+// QScintilla places its list on the screen under the caret and fails where
+// there is none: there, the list does not open and typing goes on.
+TEST_F(MainWindowTest, NoCompletionListWhereTheCaretIsOnNoScreen) {
+  Window().move(-5000, -5000);
+  View()->setFocus();
+  QTest::keyClicks(View(), "[wx");
+  EXPECT_EQ(View()->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE), 0);
+  QTest::keyClick(View(), Qt::Key_Return);
+  EXPECT_EQ(Editor().GetText(Editor().GetTextLength()), "[wx\r\n");
 }
 
 TEST_F(MainWindowTest, EscClosesFromEveryControlThatTakesFocus) {
