@@ -125,6 +125,11 @@ CommentEditorFrame::CommentEditorFrame(QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   view_->setGeometry(rect());
   connect(view_, &QsciScintillaBase::SCN_CHARADDED, this, [this](int /*character*/) {
+    // Pictures made anew for another screen's density or another palette.
+    const PictureKind kind{view_->devicePixelRatioF(),
+                           view_->palette().color(QPalette::Base).rgb()};
+    if (kind != pictureKind_) completion_.PicturesChanged();
+    pictureKind_ = kind;
     completion_.CharacterAdded(view_->PendingComposition().isEmpty() && view_->CaretOnAScreen());
   });
   connect(view_, qOverload<const char*, int>(&QsciScintillaBase::SCN_AUTOCSELECTION), this,

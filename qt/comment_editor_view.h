@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <utility>
 
 #include "editor/scintilla_comment_editor.h"
 #include "emoji/emoji_completion.h"
@@ -60,6 +61,9 @@ class CommentEditorFrame : public QWidget {
   CommentEditorView* view_;
   ScintillaCommentEditor editor_;
   EmojiCompletion completion_;
+  // The density and background that the list's pictures were made for.
+  using PictureKind = std::pair<double, QRgb>;
+  PictureKind pictureKind_;
 };
 
 }  // namespace quillmark
