@@ -9,7 +9,7 @@ packages=(
   libqscintilla2-qt6-dev
   libicu-dev libpng-dev zlib1g-dev
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool xclip x11-utils imagemagick dbus dbus-x11 xdg-utils python3
+  xvfb xauth xdotool xclip x11-utils x11-xserver-utils imagemagick dbus dbus-x11 xdg-utils python3
   at-spi2-core python3-pyatspi
   fonts-noto-cjk
   fcitx5 fcitx5-chinese-addons fcitx5-frontend-qt6 ibus ibus-libpinyin

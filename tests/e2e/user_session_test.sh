@@ -28,6 +28,7 @@ printf '[Desktop Entry]\nType=Application\nName=Record link\nExec=%s %%u\nMimeTy
 printf '[Default Applications]\nx-scheme-handler/tencent=record-link.desktop\n' \
   >"$XDG_CONFIG_HOME/mimeapps.list"
 
+bind_characters "【微"
 start_quillmark "$binary"
 sleep 0.7
 click() { xdotool mousemove --window "$window_id" "$1" "$2" click 1; sleep 0.15; }

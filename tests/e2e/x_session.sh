@@ -85,6 +85,18 @@ wait_for_exit() {
   app_pid=""
 }
 
+# Binds characters that the keyboard map lacks to spare keycodes, before the
+# program starts. xdotool would otherwise remap a keycode for each character
+# it types and restore it at once, and a program that reads the new map late
+# (Wine, on a busy machine) would miss the character.
+bind_characters() {
+  local keysyms spare i
+  read -ra keysyms < <(/usr/bin/python3 -c 'import sys; print(*("U%04X" % ord(c) for c in sys.argv[1]))' "$1")
+  mapfile -t spare < <(xmodmap -pke | awk 'NF == 3 {print $2}' | tail -n "${#keysyms[@]}")
+  [ "${#spare[@]}" = "${#keysyms[@]}" ] || fail "no spare keycodes for $1"
+  for i in "${!keysyms[@]}"; do xmodmap -e "keycode ${spare[i]} = ${keysyms[i]}"; done
+}
+
 take_screenshot() {
   import -window root "$screenshot_dir/$1.png"
 }
