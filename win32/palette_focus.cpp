@@ -9,6 +9,8 @@ namespace quillmark::win32 {
 namespace {
 
 constexpr const wchar_t* kClassName = L"QuillmarkEmojiPalette";
+// What a screen reader says as the focus arrives, before the emoji's own name.
+constexpr const wchar_t* kPaletteName = L"表情";
 
 std::optional<PaletteMove> MoveOf(WPARAM key) {
   switch (key) {
@@ -37,8 +39,8 @@ PaletteFocus::PaletteFocus(HWND host, HWND after, PictureButtonGroup& buttons,
                            std::map<int, int> idsByNumber)
     : host_(host), buttons_(buttons), idsByNumber_(std::move(idsByNumber)) {
   RegisterOwnerClass<PaletteFocus>(kClassName, 0, -1);
-  ::CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, host,
-                    nullptr, ::GetModuleHandleW(nullptr), this);
+  ::CreateWindowExW(0, kClassName, kPaletteName, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0,
+                    host, nullptr, ::GetModuleHandleW(nullptr), this);
   if (window_ != nullptr && after != nullptr) {
     ::SetWindowPos(window_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }

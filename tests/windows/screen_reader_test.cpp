@@ -182,6 +182,10 @@ TEST(ScreenReader, FindsTheEmojiByTheirCodesAndPressesThem) {
       },
       ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
   HWND palette = ::GetNextDlgTabItem(window->Window(), window->EditorFrame()->Window(), FALSE);
+  IAccessible* paletteObject = ClientObject(palette);
+  ASSERT_NE(paletteObject, nullptr);
+  EXPECT_EQ(NameOf(paletteObject, CHILDID_SELF), "表情") << "what is said as the focus arrives";
+  paletteObject->Release();
   ::SetFocus(palette);
   for (const WPARAM key : {VK_RIGHT, VK_RIGHT}) ::SendMessageW(palette, WM_KEYDOWN, key, 1);
   RunPostedMessages();
