@@ -16,6 +16,8 @@ constexpr std::intptr_t kLongestTyped = 24;
 constexpr int kListRows = 6;
 constexpr char kSeparator = ' ';
 constexpr char kTypeSeparator = '?';
+// "【" in UTF-8, its bytes as a backward scan meets them.
+constexpr std::string_view kFullWidthBracketReversed = "\x90\x80\xE3";
 
 std::intptr_t Pointer(const void* data) { return reinterpret_cast<std::intptr_t>(data); }
 
@@ -50,7 +52,9 @@ EmojiCompletion::EmojiCompletion(ScintillaDirect scintilla, PictureSource pictur
                                  PictureRegistration registration)
     : scintilla_(scintilla),
       pictures_(std::move(pictures)),
-      registration_(std::move(registration)) {}
+      registration_(std::move(registration)) {
+  ConfigureList();
+}
 
 EmojiCompletion::PictureRegistration EmojiCompletion::RgbaRegistration(ScintillaDirect scintilla) {
   return [scintilla](int type, const Bitmap& picture) {
@@ -67,15 +71,17 @@ std::optional<EmojiCompletion::Opening> EmojiCompletion::OpeningBeforeCaret() co
   const std::intptr_t lineStart = Send(
       sci::kPositionFromLine, static_cast<std::uintptr_t>(Send(
                                   sci::kLineFromPosition, static_cast<std::uintptr_t>(caret))));
-  const auto byteAt = [this](std::intptr_t position) {
-    return Send(sci::kGetCharAt, static_cast<std::uintptr_t>(position)) & 0xFF;
-  };
+  // The bytes before the caret, nearest first, until a bracket.
+  std::string behind;
   for (std::intptr_t position = caret - 1; position >= std::max(lineStart, caret - kLongestTyped);
        --position) {
-    if (byteAt(position) == '[') return Opening{position, position + 1};
-    // "【" in UTF-8
-    if (byteAt(position) == 0xE3 && byteAt(position + 1) == 0x80 && byteAt(position + 2) == 0x90) {
-      return Opening{position, position + 3};
+    behind.push_back(
+        static_cast<char>(Send(sci::kGetCharAt, static_cast<std::uintptr_t>(position))));
+    const std::string_view before(behind);
+    const bool ascii = before.ends_with('[');
+    if (ascii || before.ends_with(kFullWidthBracketReversed)) {
+      std::string typed(behind.rbegin() + (ascii ? 1 : 3), behind.rend());
+      return Opening{position, std::move(typed)};
     }
   }
   return std::nullopt;
@@ -84,19 +90,22 @@ std::optional<EmojiCompletion::Opening> EmojiCompletion::OpeningBeforeCaret() co
 void EmojiCompletion::CharacterAdded(bool listMayOpen) {
   std::vector<int> offered;
   if (const auto opening = OpeningBeforeCaret(); opening && listMayOpen) {
-    const std::intptr_t caret = Send(sci::kGetCurrentPos);
-    std::string typed;
-    for (std::intptr_t position = opening->typed; position < caret; ++position) {
-      typed.push_back(
-          static_cast<char>(Send(sci::kGetCharAt, static_cast<std::uintptr_t>(position))));
-    }
-    offered = EmojiMatching(typed);
+    offered = EmojiMatching(opening->typed);
   }
   if (offered.empty()) {
     if (ListOpen()) Send(sci::kAutoCCancel);
     return;
   }
   RegisterPictures();
+  // Shown as if nothing had been typed: Scintilla would otherwise select only
+  // an item that begins with the typed text, and "wx" begins none. Choosing
+  // replaces the typed text here instead.
+  const std::string list = ListOf(offered);
+  Send(sci::kAutoCShow, 0, Pointer(list.c_str()));
+  Send(sci::kAutoCSelect, 0, Pointer(""));
+}
+
+void EmojiCompletion::ConfigureList() const {
   Send(sci::kAutoCSetSeparator, static_cast<std::uintptr_t>(kSeparator));
   Send(sci::kAutoCSetTypeSeparator, static_cast<std::uintptr_t>(kTypeSeparator));
   Send(sci::kAutoCSetOrder, static_cast<std::uintptr_t>(sci::kOrderCustom));
@@ -108,12 +117,6 @@ void EmojiCompletion::CharacterAdded(bool listMayOpen) {
   // it would also be a top-level window of its own to a window manager.
   // Scintilla 3 does not know the message and ignores it.
   Send(sci::kAutoCSetOptions, static_cast<std::uintptr_t>(sci::kAutoCompleteFixedSize));
-  // Shown as if nothing had been typed: Scintilla would otherwise select only
-  // an item that begins with the typed text, and "wx" begins none. Choosing
-  // replaces the typed text here instead.
-  const std::string list = ListOf(offered);
-  Send(sci::kAutoCShow, 0, Pointer(list.c_str()));
-  Send(sci::kAutoCSelect, 0, Pointer(""));
 }
 
 void EmojiCompletion::ItemChosen(std::string_view code) {
@@ -122,10 +125,9 @@ void EmojiCompletion::ItemChosen(std::string_view code) {
   Send(sci::kAutoCCancel);
   const auto opening = OpeningBeforeCaret();
   if (!opening) return;
-  const std::intptr_t caret = Send(sci::kGetCurrentPos);
   Send(sci::kBeginUndoAction);
   Send(sci::kSetTargetStart, static_cast<std::uintptr_t>(opening->bracket));
-  Send(sci::kSetTargetEnd, static_cast<std::uintptr_t>(caret));
+  Send(sci::kSetTargetEnd, static_cast<std::uintptr_t>(Send(sci::kGetCurrentPos)));
   Send(sci::kReplaceTarget, replacement.size(), Pointer(replacement.c_str()));
   Send(sci::kEndUndoAction);
   Send(sci::kGotoPos, static_cast<std::uintptr_t>(opening->bracket) + replacement.size());

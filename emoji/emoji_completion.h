@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "editor/scintilla_comment_editor.h"
@@ -42,13 +43,15 @@ class EmojiCompletion {
   void PicturesChanged() { picturesRegistered_ = false; }
 
  private:
-  // Where the bracket before the caret stands on the caret's line, and where
-  // the typed text after it begins.
+  // Where the bracket before the caret stands on the caret's line, and the
+  // UTF-8 text typed after it.
   struct Opening {
     std::intptr_t bracket;
-    std::intptr_t typed;
+    std::string typed;
   };
   [[nodiscard]] std::optional<Opening> OpeningBeforeCaret() const;
+  // Scintilla's list settings, which last for the control's life.
+  void ConfigureList() const;
   void RegisterPictures();
   std::intptr_t Send(unsigned int message, std::uintptr_t wParam = 0,
                      std::intptr_t lParam = 0) const {

@@ -1,6 +1,7 @@
 #include "emoji/emoji_matching.h"
 
 #include <string>
+#include <vector>
 
 #include "emoji/catalogue.h"
 
@@ -15,27 +16,40 @@ std::string LowerLatin(std::string_view text) {
   return lower;
 }
 
-// "wei xiao" -> "weixiao" and "wx".
-void Compact(std::string_view pinyin, std::string& syllables, std::string& initials) {
+// What a typed text may begin, for one offered emoji: "微笑", "weixiao" and
+// "wx"; "ok" for OK.
+struct MatchKeys {
+  int number;
+  std::string label;
+  std::string syllables;
+  std::string initials;
+};
+
+MatchKeys KeysOf(const Emoji& emoji) {
+  MatchKeys keys{emoji.number, LowerLatin(emoji.label), {}, {}};
   bool syllableStart = true;
-  for (const char c : pinyin) {
+  for (const char c : emoji.pinyin) {
     if (c == ' ') {
       syllableStart = true;
       continue;
     }
-    syllables.push_back(c);
-    if (syllableStart) initials.push_back(c);
+    keys.syllables.push_back(c);
+    if (syllableStart) keys.initials.push_back(c);
     syllableStart = false;
   }
+  return keys;
 }
 
-bool Offered(const Emoji& emoji, const std::string& typed) {
-  if (emoji.set == EmojiSet::MessageOnly) return false;
-  if (LowerLatin(emoji.label).starts_with(typed)) return true;
-  std::string syllables;
-  std::string initials;
-  Compact(emoji.pinyin, syllables, initials);
-  return syllables.starts_with(typed) || initials.starts_with(typed);
+// Made once, in catalogue order, without the message-only emoji.
+const std::vector<MatchKeys>& OfferedKeys() {
+  static const std::vector<MatchKeys> keys = [] {
+    std::vector<MatchKeys> made;
+    for (const Emoji& emoji : EmojiCatalogue()) {
+      if (emoji.set != EmojiSet::MessageOnly) made.push_back(KeysOf(emoji));
+    }
+    return made;
+  }();
+  return keys;
 }
 
 }  // namespace
@@ -44,8 +58,11 @@ std::vector<int> EmojiMatching(std::string_view typed) {
   std::vector<int> numbers;
   if (typed.empty()) return numbers;
   const std::string lower = LowerLatin(typed);
-  for (const Emoji& emoji : EmojiCatalogue()) {
-    if (Offered(emoji, lower)) numbers.push_back(emoji.number);
+  for (const MatchKeys& keys : OfferedKeys()) {
+    if (keys.label.starts_with(lower) || keys.syllables.starts_with(lower) ||
+        keys.initials.starts_with(lower)) {
+      numbers.push_back(keys.number);
+    }
   }
   return numbers;
 }

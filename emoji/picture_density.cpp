@@ -82,4 +82,16 @@ Bitmap ResizePicture(const Bitmap& picture, int width, int height) {
   return resized;
 }
 
+std::optional<Bitmap> PictureForRatio(
+    double ratio, const std::function<std::optional<Bitmap>(bool doubleArtwork)>& load,
+    const std::function<int(int length)>& scaled) {
+  const PictureChoice choice = ChoosePicture(ratio);
+  std::optional<Bitmap> picture = load(choice.doubleArtwork);
+  if (picture && choice.resized) {
+    // The double artwork is twice the normal size.
+    picture = ResizePicture(*picture, scaled(picture->width / 2), scaled(picture->height / 2));
+  }
+  return picture;
+}
+
 }  // namespace quillmark

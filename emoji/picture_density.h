@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include "emoji/png_picture.h"
 
 // Pictures on screens of any density: which artwork a screen shows, and the
@@ -15,6 +18,14 @@ struct PictureChoice {
   bool resized = false;
 };
 PictureChoice ChoosePicture(double devicePixelRatio);
+
+// The picture for a screen of that ratio, as ChoosePicture chooses it: the
+// normal or the double artwork as `load` gives it, the double one resized
+// where neither fits, to the normal artwork's size as `scaled` scales each
+// length for the screen.
+std::optional<Bitmap> PictureForRatio(
+    double ratio, const std::function<std::optional<Bitmap>(bool doubleArtwork)>& load,
+    const std::function<int(int length)>& scaled);
 
 // The picture resized to width x height, each new pixel the average of the
 // area of the old picture that it covers: sharp for any reduction.

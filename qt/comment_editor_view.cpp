@@ -44,14 +44,12 @@ EmojiCompletion::PictureSource ListPictures(const CommentEditorView* view) {
     const QColor background = view->palette().color(QPalette::Base);
     const QString path = QStringLiteral(":/") + QString::fromStdString(EmojiPicturePath(emoji));
     const double ratio = view->devicePixelRatioF();
-    const PictureChoice choice = ChoosePicture(ratio);
-    if (!choice.doubleArtwork) return LoadPictureBitmap(path, background);
-    std::optional<Bitmap> picture = LoadPictureBitmap(DoubleDensityPath(path), background);
-    if (picture && choice.resized) {
-      const int side = qRound(kEmojiSize * ratio);
-      picture = ResizePicture(*picture, side, side);
-    }
-    return picture;
+    return PictureForRatio(
+        ratio,
+        [&](bool doubleArtwork) {
+          return LoadPictureBitmap(doubleArtwork ? DoubleDensityPath(path) : path, background);
+        },
+        [ratio](int length) { return qRound(length * ratio); });
   };
 }
 

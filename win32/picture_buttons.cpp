@@ -57,23 +57,31 @@ void PictureButtonGroup::SetDotsPerInch(int dotsPerInch) {
 }
 
 bool PictureButtonGroup::SetVisible(int id, bool visible) {
-  for (Button& button : buttons_) {
-    if (button.id != id) continue;
-    if (button.visible != visible) {
-      button.visible = visible;
-      if (&button == pressed_) pressed_ = nullptr;
-      ::InvalidateRect(host_, &button.place, TRUE);
-    }
-    return true;
+  Button* button = Find(id);
+  if (button == nullptr) return false;
+  if (button->visible != visible) {
+    button->visible = visible;
+    if (button == pressed_) pressed_ = nullptr;
+    ::InvalidateRect(host_, &button->place, TRUE);
   }
-  return false;
+  return true;
 }
 
+namespace {
+
+// The button with the id in the group's list, as const as the list.
+template <typename Buttons>
+auto* FindIn(Buttons& buttons, int id) {
+  const auto found = std::ranges::find(buttons, id, &PictureButtonGroup::Button::id);
+  return found == buttons.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+PictureButtonGroup::Button* PictureButtonGroup::Find(int id) { return FindIn(buttons_, id); }
+
 const PictureButtonGroup::Button* PictureButtonGroup::Find(int id) const {
-  for (const Button& button : buttons_) {
-    if (button.id == id) return &button;
-  }
-  return nullptr;
+  return FindIn(buttons_, id);
 }
 
 bool PictureButtonGroup::IsVisible(int id) const {
@@ -234,16 +242,13 @@ std::string DoubleDensityPath(std::string_view path) {
 
 std::optional<Bitmap> LoadPictureResource(std::string_view path, COLORREF background,
                                           int dotsPerInch) {
-  const PictureChoice choice =
-      ChoosePicture(static_cast<double>(dotsPerInch) / kDescriptionDotsPerInch);
-  if (!choice.doubleArtwork) return DecodeResource(path, background);
-  std::optional<Bitmap> picture = DecodeResource(DoubleDensityPath(path), background);
-  if (picture && choice.resized) {
-    // The double artwork is twice the description's size.
-    picture = ResizePicture(*picture, ScaledLength(picture->width, dotsPerInch) / 2,
-                            ScaledLength(picture->height, dotsPerInch) / 2);
-  }
-  return picture;
+  return PictureForRatio(
+      static_cast<double>(dotsPerInch) / kDescriptionDotsPerInch,
+      [&](bool doubleArtwork) {
+        return DecodeResource(doubleArtwork ? DoubleDensityPath(path) : std::string(path),
+                              background);
+      },
+      [dotsPerInch](int length) { return ScaledLength(length, dotsPerInch); });
 }
 
 }  // namespace quillmark::win32

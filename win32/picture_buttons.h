@@ -71,6 +71,7 @@ class PictureButtonGroup {
 
  private:
   void Paint() const;
+  [[nodiscard]] Button* Find(int id);
   [[nodiscard]] const Button* Find(int id) const;
   [[nodiscard]] RECT MarkPlace(const Button& button) const;
   void Press(POINT point);
